@@ -1,0 +1,10 @@
+# Writes the generated sample archive to OUT unless an archive is already there.
+if(EXISTS "${OUT}")
+  return()
+endif()
+execute_process(COMMAND "${CLI}" esempio OUTPUT_FILE "${OUT}.tmp" RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  file(REMOVE "${OUT}.tmp")
+  message(FATAL_ERROR "ruotario-cli esempio failed: ${rc}")
+endif()
+file(RENAME "${OUT}.tmp" "${OUT}")

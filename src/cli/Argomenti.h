@@ -1,0 +1,49 @@
+#pragma once
+// Options of one subcommand, taken on demand by name ("--ruota 3",
+// "--ruota=3", flags alone). Whatever no one asked for is an error at fine().
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ruotario::cli {
+
+// A usage error: bad option or value. The command line exits with status 2.
+struct ErroreUso : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+enum class Formato { Testo, Csv, Json };
+
+class Argomenti {
+ public:
+  explicit Argomenti(std::vector<std::string> parole);
+
+  // The text after `nome`, or nullopt when absent. Throws when the value is missing.
+  std::optional<std::string> valore(std::string_view nome);
+  // True when the flag is present.
+  bool flag(std::string_view nome);
+  // A whole number in [minimo, massimo], or `predefinito` when absent.
+  int intero(std::string_view nome, int predefinito, int minimo, int massimo);
+  std::optional<int> interoOpzionale(std::string_view nome, int minimo, int massimo);
+  // Comma-separated whole numbers, each in [minimo, massimo].
+  std::optional<std::vector<int>> elencoInteri(std::string_view nome, int minimo, int massimo);
+  // Throws on any option not taken.
+  void fine() const;
+
+  // Common options.
+  std::string archivio();  // --archivio, default the program's archive path
+  Formato formato();       // --formato testo|csv|json
+  int ruota();             // --ruota NOME|1..10, default Bari (1)
+
+ private:
+  std::vector<std::string> parole_;
+  std::vector<bool> prese_;
+};
+
+// Parses a whole number; throws ErroreUso naming the option.
+int interoDa(std::string_view testo, std::string_view nome, int minimo, int massimo);
+
+}  // namespace ruotario::cli

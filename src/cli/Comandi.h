@@ -1,0 +1,17 @@
+#pragma once
+// The subcommands of ruotario-cli. Each takes its options and writes its
+// result; it returns the exit status (usage errors throw ErroreUso).
+
+#include <ostream>
+
+#include "cli/Argomenti.h"
+
+namespace ruotario::cli {
+
+using Comando = int (*)(Argomenti& a, std::ostream& out, std::ostream& err);
+
+int ComandoInfo(Argomenti& a, std::ostream& out, std::ostream& err);
+int ComandoVerifica(Argomenti& a, std::ostream& out, std::ostream& err);
+int ComandoEsempio(Argomenti& a, std::ostream& out, std::ostream& err);
+
+}  // namespace ruotario::cli

@@ -1,0 +1,134 @@
+// info, verifica, esempio: the archive seen from the terminal.
+
+#include <nlohmann/json.hpp>
+
+#include <iomanip>
+#include <sstream>
+
+#include "app/Ambiente.h"
+#include "archive/ArchivioEsempio.h"
+#include "archive/ArchivioEstrazioni.h"
+#include "archive/VerificaArchivio.h"
+#include "cli/Comandi.h"
+#include "cli/Tabella.h"
+
+namespace ruotario::cli {
+
+namespace {
+
+const char* nomeTipo(TipoProblema t) {
+  switch (t) {
+    case TipoProblema::Lunghezza: return "lunghezza";
+    case TipoProblema::DataNonValida: return "data";
+    case TipoProblema::DataIndietro: return "ordine";
+    case TipoProblema::NumeroFuoriIntervallo: return "numero";
+    case TipoProblema::NumeroRipetuto: return "ripetuto";
+  }
+  return "";
+}
+
+std::string kilobyte(std::size_t byte) {
+  std::ostringstream s;
+  s << std::fixed << std::setprecision(1) << static_cast<double>(byte) / 1024.0;
+  return s.str();
+}
+
+}  // namespace
+
+int ComandoInfo(Argomenti& a, std::ostream& out, std::ostream& err) {
+  const std::string percorso = a.archivio();
+  const Formato formato = a.formato();
+  a.fine();
+  std::string testo;
+  if (!EsisteFile(percorso) || !LeggiFile(percorso, testo)) {
+    err << "Archivio non trovato: " << percorso << '\n';
+    return 1;
+  }
+  const ArchivioEstrazioni archivio = ArchivioEstrazioni::DaTesto(testo);
+  const EsitoValidita validita = ControllaValidita(testo);
+  const std::string prima = archivio.Vuoto() ? "" : std::string(archivio[1].Data());
+  const std::string ultima = archivio.Vuoto() ? "" : std::string(archivio.Ultima().Data());
+
+  if (formato == Formato::Json) {
+    nlohmann::ordered_json j;
+    j["Archivio"] = percorso;
+    j["Estrazioni"] = archivio.Conta();
+    j["PrimaData"] = prima;
+    j["UltimaData"] = ultima;
+    j["Byte"] = testo.size();
+    j["Valido"] = validita.Valido;
+    out << j.dump(2) << '\n';
+    return 0;
+  }
+  Tabella t{{"Voce", "Valore"},
+            {{"Archivio", percorso},
+             {"Estrazioni", std::to_string(archivio.Conta())},
+             {"Prima estrazione", prima},
+             {"Ultima estrazione", ultima},
+             {"Dimensione (KB)", kilobyte(testo.size())},
+             {"Valido", validita.Valido ? "sì" : "no"}}};
+  if (formato == Formato::Csv)
+    StampaCsv(t, out);
+  else
+    StampaTesto(t, out);
+  return 0;
+}
+
+int ComandoVerifica(Argomenti& a, std::ostream& out, std::ostream& err) {
+  const std::string percorso = a.archivio();
+  const Formato formato = a.formato();
+  a.fine();
+  std::string testo;
+  if (!EsisteFile(percorso) || !LeggiFile(percorso, testo)) {
+    err << "Archivio non trovato: " << percorso << '\n';
+    return 1;
+  }
+  const EsitoValidita validita = ControllaValidita(testo);
+  const std::vector<ProblemaArchivio> problemi = ElencaProblemi(testo);
+
+  if (formato == Formato::Json) {
+    nlohmann::ordered_json j;
+    j["Archivio"] = percorso;
+    j["Righe"] = validita.Righe;
+    j["Valido"] = validita.Valido;
+    j["Problemi"] = nlohmann::ordered_json::array();
+    for (const auto& p : problemi)
+      j["Problemi"].push_back({{"Riga", p.Riga}, {"Tipo", nomeTipo(p.Tipo)}, {"Descrizione", p.Descrizione}});
+    out << j.dump(2) << '\n';
+  } else {
+    Tabella t{{"Riga", "Tipo", "Problema"}, {}};
+    for (const auto& p : problemi) t.Righe.push_back({std::to_string(p.Riga), nomeTipo(p.Tipo), p.Descrizione});
+    if (formato == Formato::Csv) {
+      StampaCsv(t, out);
+    } else {
+      out << "Righe lette: " << validita.Righe << '\n'
+          << "Controllo di validità: " << (validita.Valido ? "superato" : "NON superato") << '\n';
+      if (problemi.empty())
+        out << "Nessun problema trovato.\n";
+      else {
+        out << "Problemi trovati: " << problemi.size() << "\n\n";
+        StampaTesto(t, out);
+      }
+    }
+  }
+  return validita.Valido ? 0 : 1;
+}
+
+int ComandoEsempio(Argomenti& a, std::ostream& out, std::ostream&) {
+  OpzioniEsempio opzioni;
+  opzioni.Estrazioni = a.intero("--estrazioni", 0, 1, 1000000);
+  if (const auto s = a.valore("--seme")) {
+    try {
+      std::size_t usati = 0;
+      opzioni.Seme = std::stoull(*s, &usati);
+      if (usati != s->size()) throw std::invalid_argument(*s);
+    } catch (const std::exception&) {
+      throw ErroreUso("valore non numerico per --seme: \"" + *s + "\"");
+    }
+  }
+  a.fine();
+  out << GeneraArchivioEsempio(opzioni);
+  return out.good() ? 0 : 1;
+}
+
+}  // namespace ruotario::cli

@@ -11,6 +11,7 @@ function(add_core_test name)
     RUOTARIO_TEST_DATA="${RUOTARIO_TEST_DATA_DIR}"
     RUOTARIO_CLI_PATH="$<TARGET_FILE:ruotario-cli>")
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  add_dependencies(${name} ruotario-cli)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
 endfunction()
 

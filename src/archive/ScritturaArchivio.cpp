@@ -145,18 +145,16 @@ EsitoScrittura RiscriviRecord(const std::string& percorso, std::string record, i
   const std::string rifiuto = "L'archivio non ha il formato a record fissi: la correzione non è stata salvata.";
   if (!formaFissa || i < 1 || i > conta || ultimo != (i == conta)) return errore(rifiuto);
 
-  off_t offset;
-  if (ultimo) {
-    offset = lunghezza - kLunghezzaRecord;
-  } else {
-    char fine[2];
+  // The record must be followed by CR LF, or (the last one) preceded by it.
+  const off_t offset = ultimo ? lunghezza - kLunghezzaRecord : static_cast<off_t>(kLunghezzaRiga) * (i - 1);
+  const off_t interruzione = ultimo ? offset - 2 : offset + kLunghezzaRecord;
+  if (interruzione >= 0) {
+    char acapo[2];
     std::size_t letti = 0;
-    offset = static_cast<off_t>(kLunghezzaRiga) * (i - 1);
-    if (!leggiTutto(fd.get(), fine, 2, offset + kLunghezzaRecord, letti) || letti != 2 || fine[0] != '\r' ||
-        fine[1] != '\n')
+    if (!leggiTutto(fd.get(), acapo, 2, interruzione, letti) || letti != 2 || acapo[0] != '\r' || acapo[1] != '\n')
       return errore(rifiuto);
-    record += "\r\n";
   }
+  if (!ultimo) record += "\r\n";
   if (!scriviTutto(fd.get(), record, offset) || ::fsync(fd.get()) != 0)
     return errore("Impossibile salvare la correzione: " + descrizioneErrno());
   if (!fd.chiudi()) return errore("Impossibile chiudere l'archivio: " + descrizioneErrno());

@@ -80,7 +80,7 @@ std::vector<ProblemaArchivio> ElencaProblemi(std::string_view testo) {
       std::array<bool, 91> visto{};
       for (int k = 1; k <= kNumeriPerRuota; ++k) {
         const std::string_view t = e.TestoNumero(r, k);
-        if (t.empty()) continue;  // already reported as a short line
+        if (t.size() < 2 && riga.size() < kLunghezzaRecord) continue;  // already reported as a short line
         const std::string dove =
             std::string(kNomiRuote[static_cast<std::size_t>(r - 1)]) + " " + std::to_string(k) + "° est.";
         if (t.size() != 2 || !cifre(t) || e.Valore(r, k) > 90) {

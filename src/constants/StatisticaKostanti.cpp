@@ -12,12 +12,9 @@ bool AlmenoUnaAttiva(const ParametriStatistica& p) { return p.Attiva[0] || p.Att
 
 std::array<std::string, 4> CelleRiga(const TabellaNumeri& t, int n, char separatore) {
   const RigaNumero& r = t[n];
+  if (r.Marcato) return {DueCifre(int(n)), "*", "*", "*"};
   std::array<std::string, 4> celle;
   celle[0] = DueCifre(int(n));
-  if (r.Marcato) {
-    for (std::size_t i = 1; i < 4; ++i) celle[i] = "*";
-    return celle;
-  }
   if (r.Sortite) celle[1] = std::to_string(*r.Sortite);
   if (r.Sortite) celle[2] = FormattaNumero(r.Percentuale, "##0.00", separatore);
   if (r.RitardoRel) celle[3] = std::to_string(*r.RitardoRel);

@@ -59,6 +59,20 @@ int ComandoKostanti(Argomenti& a, std::ostream& out, std::ostream& err) {
   if (!LeggiOpzioniKostanti(a, err, o)) return 1;
   a.fine();
   const EsitoStatistica e = CalcolaStatisticaCompleta(o.Parametri, o.Archivio);
+  if (o.FormatoUscita == Formato::Json) {
+    nlohmann::ordered_json j = JsonStatistica(e);
+    j["Ambate"] = o.Parametri.Ambata;
+    j["Attive"] = o.Parametri.Attiva;
+    out << j.dump(2) << '\n';
+    return 0;
+  }
+  if (o.FormatoUscita == Formato::Testo) {
+    const auto& a = o.Parametri.Ambata;
+    out << "Ambate: " << a[0] << ' ' << a[1] << ' ' << a[2] << " (attive:";
+    for (std::size_t i = 0; i < 3; ++i)
+      if (o.Parametri.Attiva[i]) out << ' ' << i + 1;
+    out << ")\n";
+  }
   StampaStatistica(e, o.FormatoUscita, out);
   return 0;
 }

@@ -31,7 +31,7 @@ EsitoMiglioreAmbata CercaMiglioreAmbata(const ParametriMiglioreAmbata& p, const 
     }
     if (cambiato) {
       prova.Ambata[indice] = c;
-      const EsitoStatistica e = CalcolaSuVista(prova, vista, {});
+      const EsitoStatistica e = CalcolaSuVista(prova, vista, {}, false);
       ++r.CandidatiProvati;
       const bool meglio =
           e.PercentualeVincita > r.MigliorePercentuale ||

@@ -59,7 +59,8 @@ struct Contatore {
 
 }  // namespace
 
-EsitoStatistica CalcolaSuVista(const ParametriStatistica& p, const VistaRuota& vista, const Avanzamento& avanzamento) {
+EsitoStatistica CalcolaSuVista(const ParametriStatistica& p, const VistaRuota& vista, const Avanzamento& avanzamento,
+                               bool completo) {
   EsitoStatistica e;
   std::array<int, 3> codiceAmbata{};
   std::array<int, 3> valoreAmbata{};
@@ -80,11 +81,11 @@ EsitoStatistica CalcolaSuVista(const ParametriStatistica& p, const VistaRuota& v
       if (e.Colpo >= p.Colpi) {
         e.InGioco = false;
         esitoVuoto = false;
-        e.Dettaglio += "Esito: NON VINCENTE ";
+        if (completo) e.Dettaglio += "Esito: NON VINCENTE ";
         continue;
       }
       ++e.Colpo;
-      frequenti.conta(r.Valori);
+      if (completo) frequenti.conta(r.Valori);
       int colpiti = 0;
       for (int k = 0; k < 5; ++k) {
         for (std::size_t j = 0; j < 3; ++j) {
@@ -93,12 +94,14 @@ EsitoStatistica CalcolaSuVista(const ParametriStatistica& p, const VistaRuota& v
       }
       if (colpiti == 0) continue;
       ++e.CasiVincenti;
-      e.Vincenti.push_back(Vincente{e.CasiVincenti, std::string(r.Data), std::string(r.Blocco)});
-      abbinamenti.conta(r.Valori);
+      if (completo) {
+        e.Vincenti.push_back(Vincente{e.CasiVincenti, std::string(r.Data), std::string(r.Blocco)});
+        abbinamenti.conta(r.Valori);
+        e.Dettaglio += "Esito: VINCENTE COLPI " + std::to_string(e.Colpo);
+      }
       sommaColpi += e.Colpo;
       e.InGioco = false;
       esitoVuoto = false;
-      e.Dettaglio += "Esito: VINCENTE COLPI " + std::to_string(e.Colpo);
       continue;
     }
     for (int k = 1; k <= 5; ++k) {
@@ -106,9 +109,11 @@ EsitoStatistica CalcolaSuVista(const ParametriStatistica& p, const VistaRuota& v
         ++e.CasiGiocabili;
         e.InGioco = true;
         e.Colpo = 0;
-        e.Dettaglio += "\r\n\r\nPrevisione in gioco est: ";
-        e.Dettaglio += r.Data;
-        e.Dettaglio += "\r\n";
+        if (completo) {
+          e.Dettaglio += "\r\n\r\nPrevisione in gioco est: ";
+          e.Dettaglio += r.Data;
+          e.Dettaglio += "\r\n";
+        }
         esitoVuoto = true;
         break;  // one draw opens one case, even a malformed one holding the spy twice
       }

@@ -32,6 +32,9 @@ struct VistaRuota {
 };
 
 // The statistic over a view; CalcolaStatistica is this over a fresh view.
-EsitoStatistica CalcolaSuVista(const ParametriStatistica& p, const VistaRuota& vista, const Avanzamento& avanzamento);
+// Without `completo` only the counters, percentage and mean are computed (the
+// best-ambata search compares nothing else); they are the same either way.
+EsitoStatistica CalcolaSuVista(const ParametriStatistica& p, const VistaRuota& vista, const Avanzamento& avanzamento,
+                               bool completo = true);
 
 }  // namespace ruotario

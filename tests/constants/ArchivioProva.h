@@ -27,7 +27,7 @@ inline std::string Record(const std::string& data, const std::vector<int>& numer
 
 // Record i of a test archive: date "dd/mm/2000" from i (day 1..28 cycling through the months).
 inline std::string DataProva(int i) {
-  char d[11];
+  char d[32];
   std::snprintf(d, sizeof d, "%02d/%02d/2000", (i - 1) % 28 + 1, (i - 1) / 28 % 12 + 1);
   return d;
 }

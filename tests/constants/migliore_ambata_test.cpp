@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ArchivioProva.h"
+#include "constants/VistaRuota.h"
 
 namespace ruotario {
 namespace {
@@ -131,6 +132,24 @@ TEST(CercaMiglioreAmbata, NoWinAnywhereKeepsTheFirstCandidateRun) {
   const EsitoMiglioreAmbata r = CercaMiglioreAmbata(p, a);
   EXPECT_EQ(r.Migliore, 2);
   EXPECT_DOUBLE_EQ(r.MigliorePercentuale, 0.0);
+}
+
+TEST(CercaMiglioreAmbata, CandidateRunsCountLikeFullRuns) {
+  // The search's counting-only runs must agree with the full statistic.
+  const ArchivioEstrazioni& a = ArchivioTreCasi();
+  ParametriStatistica p = Ricerca(AmbataVariata::Secondaria, true).Statistica;
+  const VistaRuota vista(a, p.Ruota, p.Inizio, p.Fine);
+  for (int c : {1, 14, 45, 60, 80, 90}) {
+    p.Ambata[1] = c;
+    const EsitoStatistica veloce = CalcolaSuVista(p, vista, {}, false);
+    const EsitoStatistica piena = CalcolaStatistica(p, a);
+    EXPECT_EQ(veloce.CasiGiocabili, piena.CasiGiocabili) << c;
+    EXPECT_EQ(veloce.CasiVincenti, piena.CasiVincenti) << c;
+    EXPECT_EQ(veloce.CasiConclusi, piena.CasiConclusi) << c;
+    EXPECT_EQ(veloce.PercentualeVincita, piena.PercentualeVincita) << c;
+    EXPECT_EQ(veloce.MediaColpi, piena.MediaColpi) << c;
+    EXPECT_EQ(veloce.Riepilogo, piena.Riepilogo) << c;
+  }
 }
 
 TEST(CercaMiglioreAmbata, NeedsAnActiveAmbata) {

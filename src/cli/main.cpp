@@ -18,6 +18,16 @@ struct VoceComando {
   std::string_view uso;  // the command's own options, for "COMANDO --help"
 };
 
+// Options shared by the constants method commands.
+#define USO_KOSTANTI                                                                            \
+  "  [--archivio FILE] [--ruota NOME|1..10] [--inizio N] [--fine N] [--colpi 1..99]\n"          \
+  "  [--spia 1..90] [--posizione tutte|1..5] [--kostante 1..800 | --ambate A1[,A2[,A3]]]\n"     \
+  "  [--attive 1,2,3] [--formato testo|csv|json]\n"                                             \
+  "  Predefiniti: Bari, spia 1, tutte le posizioni, 9 colpi, kostante 200 (ambate 2 e 20,\n"    \
+  "  terza ambata 1), attive la 1 e la 2, dall'estrazione 3594 (o dalla 1) all'ultima.\n"       \
+  "  Con --ambate la seconda ambata non indicata è la vertibile della prima, la terza è 1;\n" \
+  "  0 indica una casella vuota.\n"
+
 constexpr VoceComando kComandi[] = {
     {"info", ComandoInfo, "numero di estrazioni, prima e ultima data, dimensione, validità dell'archivio",
      "  [--archivio FILE] [--formato testo|csv|json]\n"},
@@ -27,6 +37,18 @@ constexpr VoceComando kComandi[] = {
     {"esempio", ComandoEsempio, "scrive un archivio di esempio casuale sullo standard output",
      "  [--estrazioni N] [--seme S]\n"
      "  Senza --estrazioni segue il calendario reale dal 07/01/1939 ad agosto 2026.\n"},
+    {"kostanti", ComandoKostanti, "statistica metodo delle kostanti: verifica delle ambate dopo un numero spia",
+     USO_KOSTANTI},
+    {"migliore-ambata", ComandoMiglioreAmbata, "cerca l'ambata (1..90) con la percentuale di vincita più alta",
+     USO_KOSTANTI "  [--varia principale|secondaria|terza]  ambata da sostituire (predefinita: secondaria)\n"
+                  "  [--senza-veloce]  a pari percentuale non preferisce la media colpi più bassa\n"},
+    {"abbinamenti", ComandoAbbinamenti, "sceglie gli abbinamenti alle ambate e conta le vincite con ambo",
+     USO_KOSTANTI "  [--modo auto|frequenti|probabili|manuale] (predefinito: auto)\n"
+                  "  [--quanti 1..5] numero di abbinamenti (predefinito: 3)\n"
+                  "  [--abbinamenti a,b,c]  gli abbinamenti scelti a mano (solo con --modo manuale)\n"
+                  "  [--senza-ambo-capigioco]  non conta le vincite con due capigioco\n"
+                  "  [--seme S]  seme dei numeri casuali (solo con --modo probabili)\n"
+                  "  Stato di uscita 1 quando la statistica non ha estrazioni vincenti.\n"},
 };
 
 void aiuto(std::ostream& out) {

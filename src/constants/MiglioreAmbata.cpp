@@ -1,0 +1,63 @@
+#include "constants/MiglioreAmbata.h"
+
+#include "constants/VistaRuota.h"
+
+namespace ruotario {
+
+EsitoMiglioreAmbata CercaMiglioreAmbata(const ParametriMiglioreAmbata& p, const ArchivioEstrazioni& archivio,
+                                        const RichiestaStop& fermare, const AvanzamentoCandidati& avanzamento) {
+  EsitoMiglioreAmbata r;
+  r.Parametri = p.Statistica;
+  if (!AlmenoUnaAttiva(p.Statistica)) {
+    r.Errore = ErroreMiglioreAmbata::NessunaAmbataAttiva;
+    return r;
+  }
+  // The span is read once; every candidate runs over the same view.
+  const VistaRuota vista(archivio, p.Statistica.Ruota, p.Statistica.Inizio, p.Statistica.Fine);
+  const auto indice = static_cast<std::size_t>(p.Varia);
+  ParametriStatistica prova = p.Statistica;
+
+  int c = 0;
+  bool stop = false;
+  // A stop is obeyed once a candidate has been run, so the winner is always a
+  // number that was tried (a skipped first candidate would otherwise win untried).
+  while (c <= 89 && !(stop && r.CandidatiProvati > 0)) {
+    ++c;
+    bool cambiato = false;
+    switch (p.Varia) {
+      case AmbataVariata::Principale: cambiato = true; break;
+      case AmbataVariata::Secondaria: cambiato = prova.Ambata[0] != c; break;
+      case AmbataVariata::Terza: cambiato = prova.Ambata[1] != c && prova.Ambata[0] != c; break;
+    }
+    if (cambiato) {
+      prova.Ambata[indice] = c;
+      const EsitoStatistica e = CalcolaSuVista(prova, vista, {}, false);
+      ++r.CandidatiProvati;
+      const bool meglio =
+          e.PercentualeVincita > r.MigliorePercentuale ||
+          (p.ScegliVeloce && e.PercentualeVincita == r.MigliorePercentuale && e.MediaColpi < r.MiglioreMedia);
+      if (meglio) {
+        r.Migliore = c;
+        r.MigliorePercentuale = e.PercentualeVincita;
+        r.MiglioreMedia = e.MediaColpi;
+      }
+    }
+    r.UltimoCandidato = c;
+    if (avanzamento) avanzamento(c);
+    if (!stop && fermare && fermare()) stop = true;
+  }
+  r.Fermata = stop && c < 90;
+
+  r.Parametri.Ambata[indice] = r.Migliore;
+  r.Esito = CalcolaSuVista(r.Parametri, vista, {});
+  PercentualiAbbinamenti(r.Esito);
+  PercentualiFrequenti(r.Esito);
+  return r;
+}
+
+EsitoMiglioreAmbata CercaMiglioreAmbata(const ParametriMiglioreAmbata& p, const std::string& percorsoArchivio,
+                                        const RichiestaStop& fermare, const AvanzamentoCandidati& avanzamento) {
+  return CercaMiglioreAmbata(p, ArchivioEstrazioni::CaricaArchivio(percorsoArchivio), fermare, avanzamento);
+}
+
+}  // namespace ruotario

@@ -1,5 +1,7 @@
 #include "app/ui/Finestre.h"
 
+#include <QMdiSubWindow>
+
 namespace ruotario {
 
 void Finestre::registra(const QString& chiave, FabbricaFinestra fabbrica, Modo modo) {
@@ -13,7 +15,11 @@ const Finestre::Voce* Finestre::voce(const QString& chiave) const {
 
 QWidget* Finestre::istanza(const QString& chiave) const {
   const auto it = istanze_.constFind(chiave);
-  return it == istanze_.cend() ? nullptr : it.value().data();
+  QWidget* w = it == istanze_.cend() ? nullptr : it.value().data();
+  if (!w) return nullptr;
+  // A closed window may still await its deletion; it no longer counts as open.
+  const QWidget* cornice = qobject_cast<QMdiSubWindow*>(w->parentWidget());
+  return (cornice ? cornice : w)->isHidden() ? nullptr : w;
 }
 
 }  // namespace ruotario

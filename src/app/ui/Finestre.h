@@ -35,7 +35,7 @@ class Finestre {
   bool registrata(const QString& chiave) const { return voci_.contains(chiave); }
   const Voce* voce(const QString& chiave) const;
 
-  // The open instance for the key, or null.
+  // The open instance for the key, or null (also once it was closed).
   QWidget* istanza(const QString& chiave) const;
   void ricorda(const QString& chiave, QWidget* finestra) { istanze_[chiave] = finestra; }
 

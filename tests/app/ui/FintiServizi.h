@@ -1,0 +1,100 @@
+#pragma once
+// Fakes of the platform services for the window tests: they record every call
+// and give scripted answers.
+
+#include <QPointer>
+#include <QPrinter>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <memory>
+
+#include "app/ui/Servizi.h"
+
+namespace ruotario::prova {
+
+struct Messaggio {
+  QString testo;
+  QPointer<QWidget> padre;
+  bool padreVisibile = false;
+  QString tipo;  // "avviso", "conferma", "okAnnulla"
+};
+
+class FintiMessaggi : public Messaggi {
+ public:
+  void avviso(QWidget* padre, const QString& testo) override { registra(padre, testo, "avviso"); }
+  bool conferma(QWidget* padre, const QString& testo) override {
+    registra(padre, testo, "conferma");
+    return risposta;
+  }
+  bool okAnnulla(QWidget* padre, const QString& testo) override {
+    registra(padre, testo, "okAnnulla");
+    return risposta;
+  }
+  QStringList testi() const {
+    QStringList t;
+    for (const auto& m : ricevuti) t << m.testo;
+    return t;
+  }
+  bool risposta = true;
+  QList<Messaggio> ricevuti;
+
+ private:
+  void registra(QWidget* padre, const QString& testo, const char* tipo) {
+    ricevuti.push_back({testo, padre, padre && padre->isVisible(), QString::fromLatin1(tipo)});
+  }
+};
+
+class FintoBrowser : public Browser {
+ public:
+  bool apri(const QUrl& indirizzo) override {
+    aperti << indirizzo.toString();
+    return funziona;
+  }
+  bool funziona = true;
+  QStringList aperti;
+};
+
+class FintaStampante : public Stampante {
+ public:
+  FintaStampante() : printer_(QPrinter::HighResolution) { printer_.setOutputFormat(QPrinter::PdfFormat); }
+  QPrinter& printer() override { return printer_; }
+  bool imposta(QWidget*) override {
+    ++impostazioni;
+    return true;
+  }
+  int impostazioni = 0;
+
+ private:
+  QPrinter printer_;
+};
+
+class FintiProgrammi : public Programmi {
+ public:
+  QString cerca(const QString& nome) override {
+    cercati << nome;
+    return trovati.value(nome);
+  }
+  bool avvia(const QString& percorso, const QStringList&) override {
+    avviati << percorso;
+    return avvioRiesce;
+  }
+  QHash<QString, QString> trovati;
+  bool avvioRiesce = true;
+  QStringList cercati;
+  QStringList avviati;
+};
+
+// Points the settings store at a temporary folder: tests never touch the
+// user's own settings. Call before the first QSettings is made.
+inline std::unique_ptr<QTemporaryDir> ImpostazioniTemporanee() {
+  QStandardPaths::setTestModeEnabled(true);
+  auto dir = std::make_unique<QTemporaryDir>();
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir->path());
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir->path());
+  return dir;
+}
+
+}  // namespace ruotario::prova

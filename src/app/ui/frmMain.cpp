@@ -43,9 +43,6 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
   setCentralWidget(area_);
   creaMenu();
   creaBarre();
-  // The stored size may be small (the first-run default is 6500 twips); the
-  // whole menu bar stays reachable.
-  setMinimumSize(menuBar()->sizeHint().width(), 360);
 
   registraFinestra(
       QStringLiteral("mnuHelpAbout"), [](QWidget* p) { return new frmAbout(p); }, Modo::Modale);

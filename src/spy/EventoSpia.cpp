@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "app/NumeriLotto.h"
+#include "spy/EsitoRicerca.h"
 #include "spy/ProvaSpia.h"
 
 namespace ruotario {
@@ -39,7 +40,7 @@ ProvaSpia::ProvaSpia(const ParametriRicerca& parametri)
     for (int i = 0; i < quanti; ++i) {
       int n = parametri.NumeriSpia[static_cast<std::size_t>(i)];
       if (n < 1 || n > 90) continue;
-      testi_[numeroTesti_++] = DueCifre(n);
+      testi_[static_cast<std::size_t>(numeroTesti_++)] = n;
     }
     richiesti_ = quanti;
     combina_ = parametri.Combina;
@@ -50,25 +51,25 @@ ProvaSpia::ProvaSpia(const ParametriRicerca& parametri)
   }
 }
 
-bool ProvaSpia::operator()(const Estrazione& e) const {
-  auto valore = [&](int k) {
-    const int v = e.Valore(ruota_, k);
-    return (v >= 1 && v <= 90) ? v : 0;
-  };
+bool ProvaSpia::operator()(const NumeriRuota& numeri) const {
+  // Places outside 1..90 read as 0 and take part in no test; 1-based views.
+  const auto& V = numeri.Valore;
+  const auto& T = numeri.DueCifre;
+  const std::array<int, 6> v = {0, V[0], V[1], V[2], V[3], V[4]};
+  const std::array<bool, 6> testo = {false, T[0], T[1], T[2], T[3], T[4]};
   switch (tipo_) {
     case TipoSpia::Numero:
       if (numeroTesti_ == 0) return false;
       for (int k = primo_; k <= ultimo_; ++k)
-        if (valore(k) != 0 && e.TestoNumero(ruota_, k) == testi_[0]) return true;
+        if (testo[k] && v[k] == testi_[0]) return true;
       return false;
     case TipoSpia::Ambo:
     case TipoSpia::Terno: {
       int c = 0;
       for (int k = 1; k <= 5; ++k) {
-        if (valore(k) == 0) continue;
-        const std::string_view testo = e.TestoNumero(ruota_, k);
+        if (!testo[k]) continue;
         for (int i = 0; i < numeroTesti_; ++i) {
-          if (testo == testi_[i]) {
+          if (v[k] == testi_[static_cast<std::size_t>(i)]) {
             ++c;
             break;
           }
@@ -85,26 +86,40 @@ bool ProvaSpia::operator()(const Estrazione& e) const {
     case TipoSpia::Decina:
     case TipoSpia::Figura:
       for (int k = primo_; k <= ultimo_; ++k) {
-        const int v = valore(k);
-        if (v == 0) continue;
-        const int tipoV = tipo_ == TipoSpia::Cadenza ? Cadenza(v) : tipo_ == TipoSpia::Decina ? Decina(v) : Figura(v);
+        if (v[k] == 0) continue;
+        const int tipoV = tipo_ == TipoSpia::Cadenza  ? Cadenza(v[k])
+                          : tipo_ == TipoSpia::Decina ? Decina(v[k])
+                                                      : Figura(v[k]);
         if (tipoV == spia_) return true;
       }
       return false;
     default: {
-      int valori[6] = {0, valore(1), valore(2), valore(3), valore(4), valore(5)};
-      for (int i = 0; i < numeroCoppie_; ++i) {
-        const int vi = valori[coppie_[i].A];
-        const int vj = valori[coppie_[i].B];
-        if (vi != 0 && vj != 0 && ValoreCoppia(tipo_, vi, vj) == spia_) return true;
+      // The kind is fixed for the whole study: pick the relation once per draw.
+      auto cerca = [&](auto valoreCoppia) {
+        for (int i = 0; i < numeroCoppie_; ++i) {
+          const int vi = v[static_cast<std::size_t>(coppie_[static_cast<std::size_t>(i)].A)];
+          const int vj = v[static_cast<std::size_t>(coppie_[static_cast<std::size_t>(i)].B)];
+          if (vi != 0 && vj != 0 && valoreCoppia(vi, vj) == spia_) return true;
+        }
+        return false;
+      };
+      switch (tipo_) {
+        case TipoSpia::Somma: return cerca([](int a, int b) { return a + b > 90 ? a + b - 90 : a + b; });
+        case TipoSpia::Differenza: return cerca([](int a, int b) { return a > b ? a - b : b - a; });
+        case TipoSpia::Distanza: return cerca([](int a, int b) { return b < a ? b - a + 90 : b - a; });
+        case TipoSpia::Ciclometrica:
+          return cerca([](int a, int b) {
+            const int d = a > b ? a - b : b - a;
+            return d > 45 ? 90 - d : d;
+          });
+        default: return false;
       }
-      return false;
     }
   }
 }
 
 bool EventoSpia(const ParametriRicerca& parametri, const Estrazione& estrazione) {
-  return ProvaSpia(parametri)(estrazione);
+  return ProvaSpia(parametri)(LeggiNumeri(estrazione, parametri.Ruota));
 }
 
 }  // namespace ruotario

@@ -1,23 +1,32 @@
 #include "spy/RicercaSpia.h"
 
+#include <algorithm>
+
 #include "spy/ProvaSpia.h"
 
 namespace ruotario {
 
-EsitoRicerca RicercaSpia(const ParametriRicerca& parametri, const ArchivioEstrazioni& archivio,
-                         const Avanzamento& avanzamento) {
+std::vector<NumeriRuota> LeggiRuota(const ArchivioEstrazioni& archivio, int ruota) {
+  std::vector<NumeriRuota> numeri;
+  numeri.reserve(static_cast<std::size_t>(archivio.Conta()));
+  for (const Estrazione& e : archivio) numeri.push_back(LeggiNumeri(e, ruota));
+  return numeri;
+}
+
+EsitoRicerca RicercaSuRuota(const ParametriRicerca& parametri, std::span<const NumeriRuota> ruota,
+                            const Avanzamento& avanzamento) {
   EsitoRicerca esito;
   const ProvaSpia eventoSpia(parametri);
-  const int ruota = parametri.Ruota;
   std::array<bool, kNumeriLotto + 1> uscito{};
   bool inCaso = false;
   int colpo = 0;
   bool ritardoDaAggiornare = false;
 
-  for (const Estrazione& estrazione : archivio) {
-    const int i = estrazione.Numero;
-    if (i < parametri.Inizio) continue;
-    if (i > parametri.Fine) break;
+  const int conta = static_cast<int>(ruota.size());
+  const int primo = std::max(parametri.Inizio, 1);
+  const int ultimo = std::min(parametri.Fine, conta);
+  for (int i = primo; i <= ultimo; ++i) {
+    const NumeriRuota& estrazione = ruota[static_cast<std::size_t>(i - 1)];
     ++esito.TotaleEstrazioni;
     if (avanzamento) avanzamento(esito.TotaleEstrazioni);
 
@@ -33,8 +42,7 @@ EsitoRicerca RicercaSpia(const ParametriRicerca& parametri, const ArchivioEstraz
         continue;
       }
       ++colpo;
-      for (int k = 1; k <= 5; ++k) {
-        const int v = estrazione.Valore(ruota, k);
+      for (const int v : estrazione.Valore) {
         if (v < 1 || v > kNumeriLotto) continue;
         if (parametri.SortiteUniche && uscito[v]) continue;
         ++esito.Sortite[v];
@@ -53,6 +61,11 @@ EsitoRicerca RicercaSpia(const ParametriRicerca& parametri, const ArchivioEstraz
   }
   CalcolaPercentuali(esito);
   return esito;
+}
+
+EsitoRicerca RicercaSpia(const ParametriRicerca& parametri, const ArchivioEstrazioni& archivio,
+                         const Avanzamento& avanzamento) {
+  return RicercaSuRuota(parametri, LeggiRuota(archivio, parametri.Ruota), avanzamento);
 }
 
 EsitoRicerca RicercaSpia(const ParametriRicerca& parametri, const std::string& percorso,

@@ -4,6 +4,7 @@
 #include <numeric>
 
 #include "app/NumeriLotto.h"
+#include "spy/ProvaSpia.h"
 
 namespace ruotario {
 
@@ -84,10 +85,11 @@ EsitoZevedive Zevedive(const ParametriZevedive& parametri, const ArchivioEstrazi
     studio.Posizione = 0;
     studio.Coppia = {};
     const int primi = PrimiDaRaccogliere(parametri.SoloTop, parametri.Top);
+    const std::vector<NumeriRuota> ruota = LeggiRuota(archivio, parametri.Ruota);  // read once for all fifteen
     auto esegui = [&](TipoSpia tipo, int valoreSpia) {
       studio.Tipo = tipo;
       studio.NumeriSpia = {valoreSpia, 0, 0};
-      RaccogliStudio(RicercaSpia(studio, archivio, avanzamento), primi, somme);
+      RaccogliStudio(RicercaSuRuota(studio, ruota, avanzamento), primi, somme);
     };
 
     std::size_t s = 0;

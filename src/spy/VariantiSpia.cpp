@@ -5,12 +5,13 @@ namespace ruotario {
 namespace {
 
 constexpr VarianteSpia singola(std::string_view nome, std::string_view titolo, std::string_view menu,
-                               std::string_view etichetta, int minima, int massima, ElencoPosizioni posizioni,
-                               TipoSpia tipo) {
+                               std::string_view azione, std::string_view etichetta, int minima, int massima,
+                               ElencoPosizioni posizioni, TipoSpia tipo) {
   VarianteSpia v;
   v.NomeFinestra = nome;
   v.Titolo = titolo;
   v.VoceMenu = menu;
+  v.AzioneMenu = azione;
   v.EtichettaSpia = etichetta;
   v.SpiaMinima = minima;
   v.SpiaMassima = massima;
@@ -20,12 +21,13 @@ constexpr VarianteSpia singola(std::string_view nome, std::string_view titolo, s
   return v;
 }
 
-constexpr VarianteSpia multipla(std::string_view nome, std::string_view titolo, std::string_view menu, int elenchi,
-                                Combinazione predefinita, TipoSpia tipo) {
+constexpr VarianteSpia multipla(std::string_view nome, std::string_view titolo, std::string_view menu,
+                                std::string_view azione, int elenchi, Combinazione predefinita, TipoSpia tipo) {
   VarianteSpia v;
   v.NomeFinestra = nome;
   v.Titolo = titolo;
   v.VoceMenu = menu;
+  v.AzioneMenu = azione;
   v.EtichettaSpia = "Numeri Spia:";
   v.ElenchiSpia = elenchi;
   v.Predefiniti = {1, 2, 3};
@@ -39,22 +41,25 @@ constexpr VarianteSpia multipla(std::string_view nome, std::string_view titolo, 
 }  // namespace
 
 const std::array<VarianteSpia, 10> kVariantiSpia = {
-    singola("FrmSPY1", "Numero Spia", "&1 Numero Spia", "Numero Spia:", 1, 90, ElencoPosizioni::Posti,
+    singola("FrmSPY1", "Numero Spia", "&1 Numero Spia", "mnuspia1", "Numero Spia:", 1, 90, ElencoPosizioni::Posti,
             TipoSpia::Numero),
-    multipla("FrmSPY2", "1,2 Numeri Spia", "&2 Numeri Spia (ambo spia)", 2, Combinazione::And, TipoSpia::Ambo),
-    multipla("FrmSPY3", "1,2,3 Numeri Spia", "&3 Numeri Spia", 3, Combinazione::Or, TipoSpia::Terno),
-    singola("FrmSPYCa", "Cadenza Spia", "&Cadenza Spia", "Cadenza Spia:", 0, 9, ElencoPosizioni::Posti,
-            TipoSpia::Cadenza),
-    singola("FrmSPYDe", "Decina Spia", "D&ecina Spia", "Decina Spia:", 0, 8, ElencoPosizioni::Posti, TipoSpia::Decina),
-    singola("FrmSPYFi", "Figura Spia", "&Figura Spia", "Figura Spia:", 1, 9, ElencoPosizioni::Posti, TipoSpia::Figura),
-    singola("FrmSPY1Somma", "Somma Ambo Spia", "Somma &Ambo Spia", "Somma Spia:", 1, 90, ElencoPosizioni::Coppie,
-            TipoSpia::Somma),
-    singola("FrmSPYDifferenzaPIU", "Differfenza (positiva) Ambo Spia", "&Differenza Ambo Spia", "Differenza Spia:", 1,
-            89, ElencoPosizioni::Coppie, TipoSpia::Differenza),
-    singola("FrmSPYDistanza", "Distanza Ambo Spia", "D&istanza Ambo Spia", "Differenza Spia:", 1, 89,
+    multipla("FrmSPY2", "1,2 Numeri Spia", "&2 Numeri Spia (ambo spia)", "mnuspia2", 2, Combinazione::And,
+             TipoSpia::Ambo),
+    multipla("FrmSPY3", "1,2,3 Numeri Spia", "&3 Numeri Spia", "mnuspia", 3, Combinazione::Or, TipoSpia::Terno),
+    singola("FrmSPYCa", "Cadenza Spia", "&Cadenza Spia", "mnuambispiacadenza", "Cadenza Spia:", 0, 9,
+            ElencoPosizioni::Posti, TipoSpia::Cadenza),
+    singola("FrmSPYDe", "Decina Spia", "D&ecina Spia", "mnuspiadecina", "Decina Spia:", 0, 8, ElencoPosizioni::Posti,
+            TipoSpia::Decina),
+    singola("FrmSPYFi", "Figura Spia", "&Figura Spia", "mnuambispiafigura", "Figura Spia:", 1, 9,
+            ElencoPosizioni::Posti, TipoSpia::Figura),
+    singola("FrmSPY1Somma", "Somma Ambo Spia", "Somma &Ambo Spia", "mnuspiasomma", "Somma Spia:", 1, 90,
+            ElencoPosizioni::Coppie, TipoSpia::Somma),
+    singola("FrmSPYDifferenzaPIU", "Differfenza (positiva) Ambo Spia", "&Differenza Ambo Spia", "mnudiffambo",
+            "Differenza Spia:", 1, 89, ElencoPosizioni::Coppie, TipoSpia::Differenza),
+    singola("FrmSPYDistanza", "Distanza Ambo Spia", "D&istanza Ambo Spia", "mnudistanzaambo", "Differenza Spia:", 1, 89,
             ElencoPosizioni::Coppie, TipoSpia::Distanza),
-    singola("FrmSPYDISTANZAciclo", "Distanza Ciclometrica", "Dis&tanza Ciclometrica Ambo Spia", "Differenza Spia:", 1,
-            45, ElencoPosizioni::Coppie, TipoSpia::Ciclometrica),
+    singola("FrmSPYDISTANZAciclo", "Distanza Ciclometrica", "Dis&tanza Ciclometrica Ambo Spia", "mnudistanzaciclo",
+            "Differenza Spia:", 1, 45, ElencoPosizioni::Coppie, TipoSpia::Ciclometrica),
 };
 
 const VarianteSpia* VariantePerNome(std::string_view nomeFinestra) {

@@ -22,6 +22,7 @@ struct VarianteSpia {
   std::string_view NomeFinestra;   // the window's object name
   std::string_view Titolo;         // caption
   std::string_view VoceMenu;       // entry under "S&tatistiche Spie"
+  std::string_view AzioneMenu;     // object name of that entry
   std::string_view EtichettaSpia;  // label of the spy list(s)
   int SpiaMinima = 1;              // first item of the spy list(s)
   int SpiaMassima = 90;            // last item

@@ -1,0 +1,24 @@
+#pragma once
+// The start-up sequence of the desktop program.
+
+#include <memory>
+
+namespace ruotario {
+
+class frmMain;
+
+struct OpzioniAvvio {
+  int pausaMs = 1000;  // how long the splash window stays up
+};
+
+inline constexpr const char* kMessaggioArchivioMancante =
+    "Attenzione non è stato trovato il file estrazioni. \n"
+    "Il programma non funzionerà correttamente, rieseguire l'installazione oppure importare un file estrazioni "
+    "corretto.";
+
+// Resolves the program state, shows the splash window, creates, loads and shows
+// the main window, and warns when the archive is missing. A failing step is
+// skipped. Needs a QApplication.
+std::unique_ptr<frmMain> AvviaProgramma(const OpzioniAvvio& opzioni = {});
+
+}  // namespace ruotario

@@ -1,0 +1,13 @@
+#include "app/ui/RegistroFinestre.h"
+
+#include "app/ui/frmMain.h"
+
+namespace ruotario {
+
+void RegistraFinestreProgramma(frmMain& main) {
+  // The shell's own windows (about, glossary, recomputation) are plugged in by
+  // frmMain itself; the study and archive windows go here.
+  (void)main;
+}
+
+}  // namespace ruotario

@@ -1,0 +1,104 @@
+#include "app/ui/Servizi.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <memory>
+
+namespace ruotario {
+
+namespace {
+
+int chiedi(QWidget* padre, const QString& testo, QMessageBox::StandardButtons pulsanti,
+           QMessageBox::StandardButton predefinito) {
+  QMessageBox box(QMessageBox::NoIcon, kTitoloApplicazione, testo, pulsanti, padre);
+  box.setDefaultButton(predefinito);
+  return box.exec();
+}
+
+class QtMessaggi final : public Messaggi {
+ public:
+  void avviso(QWidget* padre, const QString& testo) override { chiedi(padre, testo, QMessageBox::Ok, QMessageBox::Ok); }
+  bool conferma(QWidget* padre, const QString& testo) override {
+    return chiedi(padre, testo, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+  }
+  bool okAnnulla(QWidget* padre, const QString& testo) override {
+    return chiedi(padre, testo, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
+  }
+};
+
+class QtDialoghiFile final : public DialoghiFile {
+ public:
+  QString apriFile(QWidget* padre, const QString& titolo, const QString& cartella, const QString& filtro) override {
+    return QFileDialog::getOpenFileName(padre, titolo, cartella, filtro);
+  }
+  QString scegliCartella(QWidget* padre, const QString& titolo, const QString& cartella) override {
+    return QFileDialog::getExistingDirectory(padre, titolo, cartella);
+  }
+};
+
+class QtBrowser final : public Browser {
+ public:
+  bool apri(const QUrl& indirizzo) override { return QDesktopServices::openUrl(indirizzo); }
+};
+
+class QtStampante final : public Stampante {
+ public:
+  QPrinter& printer() override {
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+  }
+  bool imposta(QWidget* padre) override {
+    QPrintDialog dialogo(&printer(), padre);
+    dialogo.setWindowTitle(QStringLiteral("Imposta stampante"));
+    return dialogo.exec() == QDialog::Accepted;
+  }
+
+ private:
+  std::unique_ptr<QPrinter> printer_;
+};
+
+class QtProgrammi final : public Programmi {
+ public:
+  QString cerca(const QString& nome) override { return QStandardPaths::findExecutable(nome); }
+  bool avvia(const QString& percorso, const QStringList& argomenti) override {
+    return !percorso.isEmpty() && QProcess::startDetached(percorso, argomenti);
+  }
+};
+
+template <typename Interfaccia, typename Predefinita>
+struct Servizio {
+  Interfaccia* sostituto = nullptr;
+  std::unique_ptr<Predefinita> predefinita;
+  Interfaccia& get() {
+    if (sostituto) return *sostituto;
+    if (!predefinita) predefinita = std::make_unique<Predefinita>();
+    return *predefinita;
+  }
+};
+
+Servizio<Messaggi, QtMessaggi> gMessaggi;
+Servizio<DialoghiFile, QtDialoghiFile> gDialoghi;
+Servizio<Browser, QtBrowser> gBrowser;
+Servizio<Stampante, QtStampante> gStampante;
+Servizio<Programmi, QtProgrammi> gProgrammi;
+
+}  // namespace
+
+Messaggi& messaggi() { return gMessaggi.get(); }
+DialoghiFile& dialoghiFile() { return gDialoghi.get(); }
+Browser& browser() { return gBrowser.get(); }
+Stampante& stampante() { return gStampante.get(); }
+Programmi& programmi() { return gProgrammi.get(); }
+
+void impostaMessaggi(Messaggi* m) { gMessaggi.sostituto = m; }
+void impostaDialoghiFile(DialoghiFile* d) { gDialoghi.sostituto = d; }
+void impostaBrowser(Browser* b) { gBrowser.sostituto = b; }
+void impostaStampante(Stampante* s) { gStampante.sostituto = s; }
+void impostaProgrammi(Programmi* p) { gProgrammi.sostituto = p; }
+
+}  // namespace ruotario

@@ -1,0 +1,252 @@
+#include "app/ui/frmMain.h"
+
+#include <QAction>
+#include <QDate>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTime>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "app/ui/FrmInfo.h"
+#include "app/ui/Logo.h"
+#include "app/ui/Servizi.h"
+#include "app/ui/frmAbout.h"
+#include "app/ui/frmricalcolastatIC.h"
+
+namespace ruotario {
+
+namespace {
+frmMain* gPrincipale = nullptr;
+
+// Toolbar keys and the command each one runs.
+const QString kChiaveBottone = QStringLiteral("Archivio Estrazioni");
+const QString kChiaveVisualizza = QStringLiteral("Visualizza Estrazioni");
+const QString kChiaveNuova = QStringLiteral("Nuova Estrazione");
+const QString kChiaveImporta = QStringLiteral("Importa Estrazioni");
+}  // namespace
+
+frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
+  setObjectName(QStringLiteral("frmMain"));
+  setWindowTitle(kTitoloApplicazione);
+  setWindowIcon(QIcon(LogoRuotario(64)));
+  area_ = new QMdiArea(this);
+  area_->setObjectName(QStringLiteral("areaFinestre"));
+  area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  area_->setBackground(QColor(0x5a, 0x6b, 0x7c));
+  setCentralWidget(area_);
+  creaMenu();
+  creaBarre();
+
+  registraFinestra(
+      QStringLiteral("mnuHelpAbout"), [](QWidget* p) { return new frmAbout(p); }, Modo::Modale);
+  registraFinestra(
+      QStringLiteral("mnuinfoveltrano2"), [](QWidget* p) { return new frmAbout(p); }, Modo::ModaleSenzaProprietario);
+  registraFinestra(
+      QStringLiteral("mnuglstermini"), [](QWidget* p) { return new FrmInfo(p); }, Modo::Modale);
+  registraFinestra(QStringLiteral("frmricalcolastatIC"), [](QWidget* p) { return new frmricalcolastatIC(p); });
+  if (!gPrincipale) gPrincipale = this;
+}
+
+frmMain::~frmMain() {
+  if (gPrincipale == this) gPrincipale = nullptr;
+}
+
+frmMain* frmMain::principale() { return gPrincipale; }
+
+QAction* frmMain::voce(QMenu* menu, const QString& nome, const QString& testo) {
+  auto* a = new QAction(testo, this);
+  a->setObjectName(nome);
+  if (menu) menu->addAction(a);
+  return a;
+}
+
+QAction* frmMain::voceFinestra(QMenu* menu, const QString& nome, const QString& testo) {
+  QAction* a = voce(menu, nome, testo);
+  a->setEnabled(false);  // until a window is plugged in
+  connect(a, &QAction::triggered, this, [this, nome] { apriFinestra(nome); });
+  return a;
+}
+
+void frmMain::creaMenu() {
+  QMenuBar* barra = menuBar();
+  auto sottomenu = [this](QMenu* padre, const QString& nome, const QString& testo) {
+    QMenu* m = padre->addMenu(testo);
+    m->setObjectName(nome);
+    m->menuAction()->setObjectName(nome);
+    return m;
+  };
+  auto menuPrincipale = [this, barra](const QString& nome, const QString& testo) {
+    QMenu* m = barra->addMenu(testo);
+    m->setObjectName(nome);
+    m->menuAction()->setObjectName(nome);
+    return m;
+  };
+
+  QMenu* archivio =
+      menuPrincipale(QStringLiteral("munarcestr"), QStringLiteral("&Italian LOTTO numbers / Archivio Estrazioni"));
+  voceFinestra(archivio, QStringLiteral("mnuViewEstrazioni"), QStringLiteral("&EDIT"));
+  QMenu* nuova = sottomenu(archivio, QStringLiteral("mnuInsertnuovaEstrazione"), QStringLiteral("&NEW"));
+  for (const auto& [nome, testo] :
+       {std::pair{QStringLiteral("mnuinsestman"), QStringLiteral("Insert/Inserimento Manuale")},
+        std::pair{QStringLiteral("mnuinstele"), QStringLiteral("Insert from internet / Aggiorna da Televideo")}}) {
+    QAction* a = voce(nuova, nome, testo);
+    a->setEnabled(false);
+    connect(a, &QAction::triggered, this, [this, n = nome] { nuovaEstrazione(n); });
+  }
+  QMenu* importa = sottomenu(archivio, QStringLiteral("mnuAEImportaEstrazioni"), QStringLiteral("Import File"));
+  connect(voce(importa, QStringLiteral("mnudownls"), QStringLiteral("Download da ") + kNomeSito), &QAction::triggered,
+          this, [this] { apriWeb(QStringLiteral("/download.php")); });
+  voceFinestra(importa, QStringLiteral("mnuimprtfile"), QStringLiteral("Import da File"));
+  voceFinestra(archivio, QStringLiteral("mnuEsportaEstrazionix"), QStringLiteral("Export"));
+
+  QMenu* zeved = menuPrincipale(QStringLiteral("mnusupsp"), QStringLiteral("&ZevedIVE"));
+  voceFinestra(zeved, QStringLiteral("mnusupsyp"), QStringLiteral("Statistica"));
+  voceFinestra(zeved, QStringLiteral("mnuspric"), QStringLiteral("Ricerca"));
+
+  QMenu* spie = menuPrincipale(QStringLiteral("mnuspie"), QStringLiteral("S&tatistiche Spie"));
+  const std::pair<const char*, const char*> vociSpie[] = {
+      {"mnuspia1", "&1 Numero Spia"},
+      {"mnuspia2", "&2 Numeri Spia (ambo spia)"},
+      {"mnuspia", "&3 Numeri Spia"},
+      {"mnuambispiacadenza", "&Cadenza Spia"},
+      {"mnuspiadecina", "D&ecina Spia"},
+      {"mnuambispiafigura", "&Figura Spia"},
+      {"mnuspiasomma", "Somma &Ambo Spia"},
+      {"mnudiffambo", "&Differenza Ambo Spia"},
+      {"mnudistanzaambo", "D&istanza Ambo Spia"},
+      {"mnudistanzaciclo", "Dis&tanza Ciclometrica Ambo Spia"},
+  };
+  for (const auto& [nome, testo] : vociSpie) voceFinestra(spie, QString::fromUtf8(nome), QString::fromUtf8(testo));
+
+  menuVisualizza_ = menuPrincipale(QStringLiteral("mnuView"), QStringLiteral("&Visualizza"));
+  QAction* toolbar = voce(menuVisualizza_, QStringLiteral("mnuViewToolbar"), QStringLiteral("Barra degli &strumenti"));
+  QAction* stato = voce(menuVisualizza_, QStringLiteral("mnuViewStatusBar"), QStringLiteral("&Barra di stato"));
+  for (QAction* a : {toolbar, stato}) {
+    a->setCheckable(true);
+    a->setChecked(true);
+  }
+  connect(toolbar, &QAction::triggered, this, [this](bool on) { barraStrumenti_->setVisible(on); });
+  connect(stato, &QAction::triggered, this, [this](bool on) { statusBar()->setVisible(on); });
+  menuVisualizza_->addSeparator()->setObjectName(QStringLiteral("mnuViewBar0"));
+  QMenu* finestre = sottomenu(menuVisualizza_, QStringLiteral("mnuFinest"), QStringLiteral("Finestre"));
+  connect(voce(finestre, QStringLiteral("mnuWindowCascade"), QStringLiteral("&Sovrapponi")), &QAction::triggered, area_,
+          &QMdiArea::cascadeSubWindows);
+  connect(voce(finestre, QStringLiteral("mnuWindowTileHorizontal"), QStringLiteral("Affianca &orizzontalmente")),
+          &QAction::triggered, this, &frmMain::affiancaOrizzontalmente);
+  connect(voce(finestre, QStringLiteral("mnuWindowTileVertical"), QStringLiteral("Affianca &verticalmente")),
+          &QAction::triggered, this, &frmMain::affiancaVerticalmente);
+  connect(voce(finestre, QStringLiteral("mnuWindowArrangeIcons"), QStringLiteral("&Disponi icone")),
+          &QAction::triggered, this, &frmMain::disponiIcone);
+  inizioElenco_ = menuVisualizza_->addSeparator();
+  inizioElenco_->setVisible(false);
+  connect(menuVisualizza_, &QMenu::aboutToShow, this, &frmMain::aggiornaElencoFinestre);
+
+  QMenu* aiuto = menuPrincipale(QStringLiteral("mnuHelp"), QStringLiteral("&?"));
+  connect(voce(aiuto, QStringLiteral("mnuquadriviaweb"), kNomeSito), &QAction::triggered, this,
+          [this] { apriWeb(QStringLiteral("/")); });
+  voceFinestra(aiuto, QStringLiteral("mnuglstermini"), QStringLiteral("&Glossario TERMINI"));
+  aiuto->addSeparator()->setObjectName(QStringLiteral("mnusep21231"));
+  connect(voce(aiuto, QStringLiteral("mnupoker"), QStringLiteral("Poker online")), &QAction::triggered, this,
+          [this] { apriWeb(QStringLiteral("/poker/")); });
+  connect(voce(aiuto, QStringLiteral("mnuImpstastampante"), QStringLiteral("&Impostazioni Stampante")),
+          &QAction::triggered, this, &frmMain::impostaStampante);
+  aiuto->addSeparator()->setObjectName(QStringLiteral("munlinea333"));
+  connect(voce(aiuto, QStringLiteral("mnuBet"), QStringLiteral("Scommesse Online")), &QAction::triggered, this,
+          [this] { apriWeb(QStringLiteral("/scommesse/")); });
+  voceFinestra(aiuto, QStringLiteral("mnuinfoveltrano2"), QStringLiteral("&Veltrano2"));
+  voceFinestra(aiuto, QStringLiteral("mnuHelpAbout"), QStringLiteral("&Informazioni su Estrodex"));
+
+  QAction* esci = voce(nullptr, QStringLiteral("mnuFileExit"), QStringLiteral("&Exit"));
+  barra->addAction(esci);
+  connect(esci, &QAction::triggered, this, &QWidget::close);
+}
+
+void frmMain::creaBarre() {
+  barraStrumenti_ = addToolBar(QStringLiteral("Barra degli strumenti"));
+  barraStrumenti_->setObjectName(QStringLiteral("tbToolBar"));
+  barraStrumenti_->setMovable(false);
+  barraStrumenti_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  barraStrumenti_->setIconSize(QSize(24, 24));
+
+  auto* bottone = new QToolButton(barraStrumenti_);
+  bottone->setObjectName(kChiaveBottone);
+  bottone->setText(kChiaveBottone);
+  bottone->setToolTip(QStringLiteral("Visualizza Archivio Estrazioni"));
+  bottone->setIcon(IconaArchivio());
+  bottone->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  bottone->setPopupMode(QToolButton::MenuButtonPopup);
+  auto* tendina = new QMenu(bottone);
+  tendina->setObjectName(QStringLiteral("tendinaArchivio"));
+  for (const auto& [testo, chiave] : {std::pair{QStringLiteral("Visualizza Estrazioni"), kChiaveVisualizza},
+                                      std::pair{QStringLiteral("Inserisci Nuova Estrazione"), kChiaveNuova},
+                                      std::pair{QStringLiteral("Importa Archivio Estrazioni"), kChiaveImporta}}) {
+    QAction* a = tendina->addAction(testo);
+    a->setObjectName(chiave);
+    a->setData(chiave);
+    connect(a, &QAction::triggered, this, [this, k = chiave] { sceltaBarra(k); });
+  }
+  bottone->setMenu(tendina);
+  connect(bottone, &QToolButton::clicked, this, [this] { sceltaBarra(kChiaveBottone); });
+  barraStrumenti_->addWidget(bottone);
+
+  QStatusBar* barra = statusBar();
+  barra->setObjectName(QStringLiteral("sbStatusBar"));
+  auto pannello = [this, barra](const QString& nome, int allungamento) {
+    auto* l = new QLabel(this);
+    l->setObjectName(nome);
+    l->setContentsMargins(6, 0, 6, 0);
+    barra->addPermanentWidget(l, allungamento);
+    return l;
+  };
+  pannello(QStringLiteral("Pannello1"), 1)->setText(kNomeSito);
+  pannelloData_ = pannello(QStringLiteral("Pannello2"), 0);
+  pannelloOra_ = pannello(QStringLiteral("Pannello3"), 0);
+  orologio_ = new QTimer(this);
+  connect(orologio_, &QTimer::timeout, this, &frmMain::aggiornaOrologio);
+  orologio_->start(1000);
+  aggiornaOrologio();
+}
+
+void frmMain::aggiornaOrologio() {
+  pannelloData_->setText(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
+  pannelloOra_->setText(QTime::currentTime().toString(QStringLiteral("HH:mm")));
+}
+
+void frmMain::sceltaBarra(const QString& chiave) {
+  if (chiave == kChiaveBottone || chiave == kChiaveVisualizza)
+    apriFinestra(QStringLiteral("mnuViewEstrazioni"));
+  else if (chiave == kChiaveNuova)
+    nuovaEstrazione(QStringLiteral("mnuinsestman"));
+  else if (chiave == kChiaveImporta)
+    apriFinestra(QStringLiteral("mnuimprtfile"));
+}
+
+void frmMain::aggiornaElencoFinestre() {
+  const auto azioni = menuVisualizza_->actions();
+  for (qsizetype i = azioni.indexOf(inizioElenco_) + 1; i < azioni.size(); ++i) {
+    menuVisualizza_->removeAction(azioni[i]);
+    azioni[i]->deleteLater();
+  }
+  const auto figlie = area_->subWindowList();
+  inizioElenco_->setVisible(!figlie.isEmpty());
+  int n = 0;
+  for (QMdiSubWindow* sub : figlie) {
+    ++n;
+    const QString testo = (n < 10 ? QStringLiteral("&%1 ").arg(n) : QString()) + sub->windowTitle();
+    QAction* a = menuVisualizza_->addAction(testo);
+    a->setCheckable(true);
+    a->setChecked(sub == area_->activeSubWindow());
+    connect(a, &QAction::triggered, this, [this, sub = QPointer<QMdiSubWindow>(sub)] {
+      if (sub) area_->setActiveSubWindow(sub);
+    });
+  }
+}
+
+}  // namespace ruotario

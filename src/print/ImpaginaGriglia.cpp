@@ -1,0 +1,129 @@
+#include "print/ImpaginaGriglia.h"
+
+namespace ruotario {
+
+namespace {
+
+// Characters, not bytes: cell texts may hold accented letters.
+int lunghezza(std::string_view testo) {
+  int n = 0;
+  for (const char ch : testo)
+    if ((static_cast<unsigned char>(ch) & 0xC0) != 0x80) ++n;
+  return n;
+}
+
+// The line-printing model: text at the current position, tab to a column,
+// end of line, new page.
+class Cursore {
+ public:
+  Cursore() { doc_.pagine.emplace_back(); }
+
+  void scrivi(std::string_view testo) {
+    if (testo.empty()) return;
+    if (!riga_.empty()) {
+      auto& ultimo = riga_.back();
+      if (ultimo.colonna + lunghezza(ultimo.testo) == colonna_) {
+        ultimo.testo += testo;
+        colonna_ += lunghezza(testo);
+        return;
+      }
+    }
+    riga_.push_back({colonna_, std::string(testo)});
+    colonna_ += lunghezza(testo);
+  }
+
+  void riga(std::string_view testo) {
+    scrivi(testo);
+    fineRiga();
+  }
+
+  void tab(int colonna) {
+    if (colonna_ > colonna) fineRiga();
+    colonna_ = colonna;
+  }
+
+  void fineRiga() {
+    doc_.pagine.back().righe.push_back(std::move(riga_));
+    riga_.clear();
+    colonna_ = 1;
+  }
+
+  // What is already on the current line stays on the page it was printed on.
+  void nuovaPagina() {
+    if (!riga_.empty()) doc_.pagine.back().righe.push_back(std::move(riga_));
+    riga_.clear();
+    colonna_ = 1;
+    doc_.pagine.emplace_back();
+  }
+
+  DocumentoStampa fine() {
+    if (!riga_.empty()) fineRiga();
+    return std::move(doc_);
+  }
+
+ private:
+  DocumentoStampa doc_;
+  RigaStampa riga_;
+  int colonna_ = 1;
+};
+
+}  // namespace
+
+DocumentoStampa ImpaginaGriglia(const GrigliaTesto& griglia, std::string_view titolo, std::string_view sottotitolo,
+                                int righeMax) {
+  Cursore c;
+  c.riga("   ");
+  c.riga(titolo);
+  c.riga("   ");
+  if (!sottotitolo.empty()) {
+    c.riga(sottotitolo);
+    c.riga("   ");
+  }
+
+  const int righe = griglia.Righe();
+  const int colonne = griglia.Colonne();
+  int ultima = righe - 1;
+  if (righeMax >= 1 && righeMax <= 90 && righeMax <= righe - 1) ultima = righeMax;
+
+  for (int r = 0; r <= ultima; ++r) {
+    c.scrivi("   ");
+    for (int col = 0; col < colonne; ++col) {
+      c.tab(kLarghezzaColonnaStampa * (col + 1));
+      c.scrivi(griglia.Cella(r, col));
+      c.scrivi("   ");
+    }
+    // One page break, and only when rows follow: a table that ends at row 45
+    // must not leave a second page holding just the heading.
+    if (r == kUltimaRigaPagina1 && ultima > kUltimaRigaPagina1) {
+      c.nuovaPagina();
+      c.riga("");
+      c.riga(titolo);
+      c.riga("");
+      if (!sottotitolo.empty()) {
+        c.riga(sottotitolo);
+        c.riga("  (pag. 2)");
+        c.riga("   ");
+      }
+    }
+    c.fineRiga();
+  }
+  c.fineRiga();
+  c.riga(kPiedeStampa);
+  return c.fine();
+}
+
+std::string TestoRiga(const RigaStampa& riga) {
+  std::string testo;
+  int colonna = 1;
+  for (const auto& p : riga) {
+    while (colonna < p.colonna) {
+      testo += ' ';
+      ++colonna;
+    }
+    testo += p.testo;
+    colonna += lunghezza(p.testo);
+  }
+  return testo;
+}
+
+}  // namespace ruotario

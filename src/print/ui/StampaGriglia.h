@@ -1,0 +1,33 @@
+#pragma once
+// Printing of a result table on the printer chosen with the main window's
+// printer set-up.
+
+#include <QString>
+
+#include "print/GrigliaTesto.h"
+#include "print/ImpaginaGriglia.h"
+
+class QPrinter;
+class QTableWidget;
+class QWidget;
+
+namespace ruotario {
+
+// Asks "Vuoi Stampare la Tabella?" and on Yes prints the table (heading row
+// included) under one or two heading lines on at most two pages. On failure the
+// document is cancelled and the error is shown. `RigheMax`: last grid row to
+// print, 0 = all rows.
+void StampaGrigliaTxt(const GrigliaTesto& Griglia, const QString& Titolo, const QString& Sottotitolo, int RigheMax,
+                      QWidget* padre = nullptr);
+
+// The table of a grid widget as text: headings from the horizontal header,
+// cells as displayed (missing items are empty).
+GrigliaTesto GrigliaDaTabella(const QTableWidget& tabella);
+
+// Paints a laid-out document on `printer`: Arial 10 (Liberation Sans where Arial
+// is missing), character columns from the font's average character width.
+// Returns an empty text on success, else the error description (the document
+// is then cancelled).
+QString StampaDocumento(QPrinter& printer, const DocumentoStampa& documento);
+
+}  // namespace ruotario

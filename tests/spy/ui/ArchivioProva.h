@@ -17,7 +17,7 @@ namespace prova {
 // One record: Bari holds `bari` (five two-digit texts run together, "0511121314"),
 // the other wheels "00".
 inline std::string Record(int giorno, const std::string& bari) {
-  char data[16];
+  char data[32];
   std::snprintf(data, sizeof data, "%02d/%02d/%04d", (giorno - 1) % 28 + 1, (giorno - 1) / 28 % 12 + 1,
                 2000 + (giorno - 1) / 336);
   std::string r = std::string(data) + "|" + bari + "|";

@@ -27,6 +27,23 @@ constexpr VoceComando kComandi[] = {
     {"esempio", ComandoEsempio, "scrive un archivio di esempio casuale sullo standard output",
      "  [--estrazioni N] [--seme S]\n"
      "  Senza --estrazioni segue il calendario reale dal 07/01/1939 ad agosto 2026.\n"},
+    {"spia", ComandoSpia, "numeri successori di una spia: sortite, percentuali e ritardi relativi",
+     "  [--tipo numero|ambo|terno|cadenza|decina|figura|somma|differenza|distanza|ciclometrica]\n"
+     "  [--spia V[,V2[,V3]]]   valore della spia (due valori per ambo, tre per terno)\n"
+     "  [--combinazione and|or|xor]   solo ambo e terno (predefinita: and per ambo, or per terno)\n"
+     "  [--posizione tutte|1..5|A-B]  posizione della spia, o coppia di posizioni A-B per\n"
+     "                           somma, differenza, distanza e ciclometrica (predefinita: tutte)\n"
+     "  [--tutte-le-sortite]     conta ogni sortita, non una sola per caso\n"
+     "  [--archivio FILE] [--ruota NOME|1..10] [--inizio N] [--fine N] [--colpi 1..20]\n"
+     "  [--formato testo|csv|json]\n"
+     "  Predefiniti: ruota Bari, colpi 9, inizio dal record 2723 (dal primo se l'archivio è più corto),\n"
+     "  fine all'ultimo record.\n"},
+    {"zevedive", ComandoZevedive, "ZevedIVE: somma dei migliori successori di quindici spie di un'estrazione",
+     "  [--estrazione N]   estrazione SPIA, numero di record (predefinita: l'ultima)\n"
+     "  [--velocita 0|1|2] inizio del periodo: record 1, 2723 o 3594 (predefinita: 0)\n"
+     "  [--top N | --tutti] primi N successori di ogni studio, o tutti (predefinito: 2)\n"
+     "  [--colpi 1..20]    (predefiniti: 2)\n"
+     "  [--archivio FILE] [--ruota NOME|1..10] [--formato testo|csv|json]\n"},
 };
 
 void aiuto(std::ostream& out) {

@@ -20,7 +20,7 @@ class Cursore {
 
   void scrivi(std::string_view testo) {
     if (testo.empty()) return;
-    if (!riga_.empty()) {
+    if (!riga_.empty() && !dopoTab_) {
       auto& ultimo = riga_.back();
       if (ultimo.colonna + lunghezza(ultimo.testo) == colonna_) {
         ultimo.testo += testo;
@@ -30,6 +30,7 @@ class Cursore {
     }
     riga_.push_back({colonna_, std::string(testo)});
     colonna_ += lunghezza(testo);
+    dopoTab_ = false;
   }
 
   void riga(std::string_view testo) {
@@ -40,6 +41,7 @@ class Cursore {
   void tab(int colonna) {
     if (colonna_ > colonna) fineRiga();
     colonna_ = colonna;
+    dopoTab_ = true;  // text after a tab starts its own piece, placed at the column
   }
 
   void fineRiga() {
@@ -65,6 +67,7 @@ class Cursore {
   DocumentoStampa doc_;
   RigaStampa riga_;
   int colonna_ = 1;
+  bool dopoTab_ = false;
 };
 
 }  // namespace

@@ -138,6 +138,7 @@ QWidget* FinestraZevedive::costruisciRiepilogo() {
   auto* grigliaSomme = new QGridLayout(somme);
   for (int k = 0; k < 5; ++k) {
     numeriSomma_[static_cast<std::size_t>(k)] = etichetta(QStringLiteral("lbnum_%1").arg(k), somme);
+    numeriSomma_[static_cast<std::size_t>(k)]->setStyleSheet(QStringLiteral("font-weight: bold"));
     valoriSomma_[static_cast<std::size_t>(k)] = etichetta(QStringLiteral("Lbconv_%1").arg(k), somme);
     grigliaSomme->addWidget(numeriSomma_[static_cast<std::size_t>(k)], 0, k);
     grigliaSomme->addWidget(valoriSomma_[static_cast<std::size_t>(k)], 1, k);
@@ -146,6 +147,7 @@ QWidget* FinestraZevedive::costruisciRiepilogo() {
   auto* grigliaConv = new QGridLayout(convergenze);
   for (int k = 0; k < 3; ++k) {
     numeriConvergenza_[static_cast<std::size_t>(k)] = etichetta(QStringLiteral("lbcg_%1").arg(k), convergenze);
+    numeriConvergenza_[static_cast<std::size_t>(k)]->setStyleSheet(QStringLiteral("font-weight: bold"));
     valoriConvergenza_[static_cast<std::size_t>(k)] = etichetta(QStringLiteral("Lbtotcg_%1").arg(k), convergenze);
     grigliaConv->addWidget(numeriConvergenza_[static_cast<std::size_t>(k)], 0, k);
     grigliaConv->addWidget(valoriConvergenza_[static_cast<std::size_t>(k)], 1, k);

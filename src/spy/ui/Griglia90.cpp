@@ -72,6 +72,7 @@ Griglia90::Griglia90(QWidget* parent) : QTableView(parent), modello_(new Modello
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
   horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   horizontalHeader()->setHighlightSections(false);
+  horizontalHeader()->setStretchLastSection(true);
   horizontalHeader()->setSectionsClickable(true);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -140,7 +141,7 @@ void Griglia90::adattaColonne() {
 QSize Griglia90::sizeHint() const {
   int larghezza = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
   for (int c = 0; c < ContaColonne(); ++c) larghezza += columnWidth(c);
-  const int altezza = horizontalHeader()->sizeHint().height() + 16 * verticalHeader()->defaultSectionSize();
+  const int altezza = horizontalHeader()->sizeHint().height() + 24 * verticalHeader()->defaultSectionSize();
   return {larghezza, altezza};
 }
 

@@ -1,13 +1,14 @@
 #include "app/ui/RegistroFinestre.h"
 
 #include "app/ui/frmMain.h"
+#include "spy/ui/RegistroSpia.h"
 
 namespace ruotario {
 
 void RegistraFinestreProgramma(frmMain& main) {
   // The shell's own windows (about, glossary, recomputation) are plugged in by
   // frmMain itself; the study and archive windows go here.
-  (void)main;
+  RegistraFinestreSpia(main);
 }
 
 }  // namespace ruotario

@@ -7,6 +7,7 @@ set(RUOTARIO_TEST_DATA_DIR ${PROJECT_SOURCE_DIR}/tests/data)
 function(add_core_test name)
   add_executable(${name} ${ARGN})
   target_link_libraries(${name} PRIVATE ruotario_core GTest::gtest GTest::gmock GTest::gtest_main)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE
     RUOTARIO_TEST_DATA="${RUOTARIO_TEST_DATA_DIR}"
     RUOTARIO_CLI_PATH="$<TARGET_FILE:ruotario-cli>")
@@ -22,6 +23,7 @@ function(add_widget_test name)
   set_target_properties(${name} PROPERTIES AUTOMOC ON
     RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   target_link_libraries(${name} PRIVATE ruotario_ui Qt6::Test)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE
     RUOTARIO_TEST_DATA="${RUOTARIO_TEST_DATA_DIR}")
   add_test(NAME ${name} COMMAND ${name})

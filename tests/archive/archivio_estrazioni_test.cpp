@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "TestArchivio.h"
+#include "support/ArchivioProva.h"
 
 using namespace ruotario;
 using namespace ruotario::prova;

@@ -6,7 +6,7 @@
 
 #include <csignal>
 
-#include "TestArchivio.h"
+#include "support/ArchivioProva.h"
 #include "archive/ArchivioEstrazioni.h"
 
 using namespace ruotario;

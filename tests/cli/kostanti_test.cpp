@@ -8,7 +8,7 @@
 #include <fstream>
 #include <string>
 
-#include "../constants/ArchivioProva.h"
+#include "support/ArchivioProva.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <string>
 
-#include "../spy/ArchivioProva.h"
+#include "support/ArchivioProva.h"
 
 namespace ruotario {
 namespace {

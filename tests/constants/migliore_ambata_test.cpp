@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ArchivioProva.h"
+#include "support/ArchivioProva.h"
 #include "constants/VistaRuota.h"
 
 namespace ruotario {

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "ArchivioProva.h"
+#include "support/ArchivioProva.h"
 
 namespace ruotario {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ArchivioProva.h"
+#include "support/ArchivioProva.h"
 
 namespace ruotario {
 namespace {
@@ -139,7 +139,9 @@ TEST(Zevedive, SpyDrawFirstRecordLeavesTheSumsAlone) {
   EXPECT_EQ(somme.SommaSortite[7], 4);
   EXPECT_EQ(somme.Convergenze[7], 2);
   for (int n = 1; n <= 90; ++n)
-    if (n != 7) EXPECT_EQ(somme.SommaSortite[n].value_or(0), 0);
+    if (n != 7) {
+      EXPECT_EQ(somme.SommaSortite[n].value_or(0), 0);
+    }
 }
 
 TEST(RaccogliStudio, FirstNByCountThenNumberOrder) {

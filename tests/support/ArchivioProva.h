@@ -1,0 +1,130 @@
+#pragma once
+// Small hand-made archives for tests: 121-character records composed from a
+// date and the fifty numbers of the ten wheels, and a temporary folder.
+
+#include <unistd.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "archive/ArchivioEstrazioni.h"
+
+namespace ruotario::prova {
+
+using Cinque = std::array<int, 5>;
+
+inline std::string DueCifreProva(int n) {
+  char due[16];
+  std::snprintf(due, sizeof due, "%02d", n);
+  return due;
+}
+
+// "dd/mm/yyyy|" then ten blocks of five two-digit numbers, each closed by '|';
+// numbers not given are written "00".
+inline std::string Record(const std::string& data, const std::vector<int>& numeri) {
+  std::string r = data + "|";
+  for (std::size_t i = 0; i < 50; ++i) {
+    r += DueCifreProva(i < numeri.size() ? numeri[i] : 0);
+    if (i % 5 == 4) r += '|';
+  }
+  return r;
+}
+
+inline std::string RecordRuote(const std::string& data, const std::array<Cinque, 10>& ruote) {
+  std::vector<int> numeri;
+  for (const auto& ruota : ruote) numeri.insert(numeri.end(), ruota.begin(), ruota.end());
+  return Record(data, numeri);
+}
+
+// Date of test record i (1-based): day 1..28 cycling through the months.
+inline std::string DataProva(int i, int primoAnno = 2000) {
+  char d[32];
+  std::snprintf(d, sizeof d, "%02d/%02d/%04d", (i - 1) % 28 + 1, (i - 1) / 28 % 12 + 1, primoAnno + (i - 1) / 336);
+  return d;
+}
+
+// Bari holds `bari`, every other wheel 01..05.
+inline std::string RecordBari(const std::string& data, std::vector<int> bari) {
+  bari.resize(5, 0);
+  for (int r = 1; r < 10; ++r)
+    for (int k = 1; k <= 5; ++k) bari.push_back(k);
+  return Record(data, bari);
+}
+
+// Wheel `ruota` holds `numeri`, every other wheel the filler 81..85, so a
+// study of the wrong wheel finds nothing it expects.
+inline std::string RecordRuota(int indice, const Cinque& numeri, int ruota = 1) {
+  std::array<Cinque, 10> ruote;
+  ruote.fill({81, 82, 83, 84, 85});
+  ruote[static_cast<std::size_t>(ruota - 1)] = numeri;
+  return RecordRuote(DataProva(indice + 1, 1939), ruote);
+}
+
+inline std::string Unisci(const std::vector<std::string>& righe, const std::string& separatore = "\r\n") {
+  std::string testo;
+  for (std::size_t i = 0; i < righe.size(); ++i) testo += (i ? separatore : "") + righe[i];
+  return testo;
+}
+
+// An archive of one wheel's draws, oldest first.
+inline std::string TestoArchivio(const std::vector<Cinque>& estrazioni, int ruota = 1) {
+  std::vector<std::string> record;
+  for (std::size_t i = 0; i < estrazioni.size(); ++i)
+    record.push_back(RecordRuota(static_cast<int>(i), estrazioni[i], ruota));
+  return Unisci(record);
+}
+
+inline ArchivioEstrazioni Archivio(const std::vector<Cinque>& estrazioni, int ruota = 1) {
+  return ArchivioEstrazioni::DaTesto(TestoArchivio(estrazioni, ruota));
+}
+
+inline Estrazione Una(const Cinque& numeri, int ruota = 1) { return Estrazione{1, RecordRuota(0, numeri, ruota)}; }
+
+// Archive text of the given Bari blocks (other wheels "00"), dates from DataProva.
+inline std::string TestoBari(const std::vector<std::vector<int>>& bari) {
+  std::vector<std::string> record;
+  for (std::size_t i = 0; i < bari.size(); ++i) record.push_back(Record(DataProva(static_cast<int>(i) + 1), bari[i]));
+  return Unisci(record);
+}
+
+inline ArchivioEstrazioni ArchivioBari(const std::vector<std::vector<int>>& bari) {
+  return ArchivioEstrazioni::DaTesto(TestoBari(bari));
+}
+
+class CartellaTemporanea {
+ public:
+  CartellaTemporanea() {
+    static int contatore = 0;
+    percorso_ = std::filesystem::temp_directory_path() /
+                ("ruotario-test-" + std::to_string(::getpid()) + "-" + std::to_string(++contatore));
+    std::filesystem::create_directories(percorso_);
+  }
+  ~CartellaTemporanea() {
+    std::error_code ec;
+    std::filesystem::remove_all(percorso_, ec);
+  }
+  CartellaTemporanea(const CartellaTemporanea&) = delete;
+  CartellaTemporanea& operator=(const CartellaTemporanea&) = delete;
+
+  std::string File(const std::string& nome) const { return (percorso_ / nome).string(); }
+  std::string Scrivi(const std::string& nome, const std::string& contenuto) const {
+    std::ofstream(File(nome), std::ios::binary) << contenuto;
+    return File(nome);
+  }
+  static std::string Leggi(const std::string& percorso) {
+    std::ifstream in(percorso, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+
+ private:
+  std::filesystem::path percorso_;
+};
+
+}  // namespace ruotario::prova

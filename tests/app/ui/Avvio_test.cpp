@@ -4,7 +4,7 @@
 #include <QSettings>
 #include <QtTest>
 
-#include "FintiServizi.h"
+#include "support/FintiServizi.h"
 #include "app/Ambiente.h"
 #include "app/ui/frmMain.h"
 

@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "FintiServizi.h"
+#include "support/FintiServizi.h"
 #include "app/Ambiente.h"
 #include "app/Glossario.h"
 #include "app/ui/FrmInfo.h"

@@ -15,7 +15,7 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "FintiServizi.h"
+#include "support/FintiServizi.h"
 #include "app/Ambiente.h"
 #include "app/GeometriaFinestra.h"
 #include "app/ui/frmricalcolastatIC.h"

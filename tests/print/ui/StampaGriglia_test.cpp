@@ -5,7 +5,7 @@
 #include <QTableWidget>
 #include <QtTest>
 
-#include "../../app/ui/FintiServizi.h"
+#include "support/FintiServizi.h"
 
 using namespace ruotario;
 using namespace ruotario::prova;

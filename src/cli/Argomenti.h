@@ -17,6 +17,9 @@ struct ErroreUso : std::runtime_error {
 
 enum class Formato { Testo, Csv, Json };
 
+// Upper bound for record-number options before the archive is read.
+inline constexpr int kMassimoRecord = 100000000;
+
 class Argomenti {
  public:
   explicit Argomenti(std::vector<std::string> parole);

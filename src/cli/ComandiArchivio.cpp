@@ -33,6 +33,12 @@ std::string kilobyte(std::size_t byte) {
   return s.str();
 }
 
+bool leggiTesto(const std::string& percorso, std::string& testo, std::ostream& err) {
+  if (EsisteFile(percorso) && LeggiFile(percorso, testo)) return true;
+  err << "Archivio non trovato: " << percorso << '\n';
+  return false;
+}
+
 }  // namespace
 
 int ComandoInfo(Argomenti& a, std::ostream& out, std::ostream& err) {
@@ -40,10 +46,7 @@ int ComandoInfo(Argomenti& a, std::ostream& out, std::ostream& err) {
   const Formato formato = a.formato();
   a.fine();
   std::string testo;
-  if (!EsisteFile(percorso) || !LeggiFile(percorso, testo)) {
-    err << "Archivio non trovato: " << percorso << '\n';
-    return 1;
-  }
+  if (!leggiTesto(percorso, testo, err)) return 1;
   const ArchivioEstrazioni archivio = ArchivioEstrazioni::DaTesto(testo);
   const EsitoValidita validita = ControllaValidita(testo);
   const std::string prima = archivio.Vuoto() ? "" : std::string(archivio[1].Data());
@@ -79,10 +82,7 @@ int ComandoVerifica(Argomenti& a, std::ostream& out, std::ostream& err) {
   const Formato formato = a.formato();
   a.fine();
   std::string testo;
-  if (!EsisteFile(percorso) || !LeggiFile(percorso, testo)) {
-    err << "Archivio non trovato: " << percorso << '\n';
-    return 1;
-  }
+  if (!leggiTesto(percorso, testo, err)) return 1;
   const EsitoValidita validita = ControllaValidita(testo);
   const std::vector<ProblemaArchivio> problemi = ElencaProblemi(testo);
 

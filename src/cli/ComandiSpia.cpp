@@ -9,6 +9,7 @@
 #include "app/NumeriLotto.h"
 #include "archive/ArchivioEstrazioni.h"
 #include "cli/Comandi.h"
+#include "cli/Studio.h"
 #include "cli/Tabella.h"
 #include "spy/RicercaSpia.h"
 #include "spy/Zevedive.h"
@@ -89,27 +90,6 @@ void leggiPosizione(Argomenti& a, ParametriRicerca& p, std::string_view nomeTipo
 }
 
 // Loads the archive; exit status 1 with a message when it is missing or empty.
-bool caricaArchivio(const std::string& percorso, ArchivioEstrazioni& archivio, std::ostream& err) {
-  if (!EsisteFile(percorso)) {
-    err << "Archivio non trovato: " << percorso << '\n';
-    return false;
-  }
-  archivio = ArchivioEstrazioni::CaricaArchivio(percorso);
-  if (archivio.Vuoto()) {
-    err << "L'archivio non contiene estrazioni: " << percorso << '\n';
-    return false;
-  }
-  return true;
-}
-
-int intervalloRecord(std::optional<std::string> v, std::string_view nome, int predefinito, int conta) {
-  return v ? interoDa(*v, nome, 1, conta) : predefinito;
-}
-
-nlohmann::ordered_json opzionale(const std::optional<int>& v) {
-  return v ? nlohmann::ordered_json(*v) : nlohmann::ordered_json(nullptr);
-}
-
 }  // namespace
 
 int ComandoSpia(Argomenti& a, std::ostream& out, std::ostream& err) {
@@ -142,15 +122,16 @@ int ComandoSpia(Argomenti& a, std::ostream& out, std::ostream& err) {
   }
   leggiPosizione(a, p, nomeTipo);
   p.SortiteUniche = !a.flag("--tutte-le-sortite");
-  const auto inizio = a.valore("--inizio");
-  const auto fine = a.valore("--fine");
+  const auto inizio = a.interoOpzionale("--inizio", 1, kMassimoRecord);
+  const auto fine = a.interoOpzionale("--fine", 1, kMassimoRecord);
   a.fine();
 
-  ArchivioEstrazioni archivio;
-  if (!caricaArchivio(percorso, archivio, err)) return 1;
-  const int conta = archivio.Conta();
-  p.Inizio = intervalloRecord(inizio, "--inizio", InizioPredefinito(conta), conta);
-  p.Fine = intervalloRecord(fine, "--fine", conta, conta);
+  const auto caricato = CaricaArchivioStudio(percorso, err);
+  if (!caricato) return 1;
+  const ArchivioEstrazioni& archivio = *caricato;
+  const Periodo periodo = PeriodoStudio(inizio, fine, InizioPredefinito(archivio.Conta()), archivio.Conta());
+  p.Inizio = periodo.Inizio;
+  p.Fine = periodo.Fine;
 
   const EsitoRicerca esito = RicercaSpia(p, archivio);
 
@@ -169,7 +150,7 @@ int ComandoSpia(Argomenti& a, std::ostream& out, std::ostream& err) {
       j["Numeri"].push_back({{"Numero", n},
                              {"Sortite", esito.Sortite[n]},
                              {"Percentuale", esito.Percentuale[n]},
-                             {"RitardoRel", opzionale(esito.RitardoRel[n])}});
+                             {"RitardoRel", JsonOpzionale(esito.RitardoRel[n])}});
     }
     out << j.dump(2) << '\n';
     return 0;
@@ -201,12 +182,13 @@ int ComandoZevedive(Argomenti& a, std::ostream& out, std::ostream& err) {
   if (top && tutti) throw ErroreUso("--top e --tutti non si possono usare insieme");
   p.SoloTop = !tutti;
   p.Top = top.value_or(2);
-  const auto estrazione = a.valore("--estrazione");
+  const auto estrazione = a.interoOpzionale("--estrazione", 1, kMassimoRecord);
   a.fine();
 
-  ArchivioEstrazioni archivio;
-  if (!caricaArchivio(percorso, archivio, err)) return 1;
-  p.EstrazioneSpia = intervalloRecord(estrazione, "--estrazione", archivio.Conta(), archivio.Conta());
+  const auto caricato = CaricaArchivioStudio(percorso, err);
+  if (!caricato) return 1;
+  const ArchivioEstrazioni& archivio = *caricato;
+  p.EstrazioneSpia = PeriodoStudio(std::nullopt, estrazione, 1, archivio.Conta()).Fine;
 
   SommeZevedive somme;
   const EsitoZevedive esito = Zevedive(p, archivio, somme);
@@ -219,17 +201,18 @@ int ComandoZevedive(Argomenti& a, std::ostream& out, std::ostream& err) {
     j["Fine"] = esito.Fine;
     j["Colpi"] = p.Colpi;
     j["Spie"] = nlohmann::ordered_json::array();
-    for (const auto& s : esito.Spie) j["Spie"].push_back(opzionale(s));
+    for (const auto& s : esito.Spie) j["Spie"].push_back(JsonOpzionale(s));
     j["MiglioriSomme"] = nlohmann::ordered_json::array();
     for (const auto& v : esito.MiglioriSomme)
-      j["MiglioriSomme"].push_back({{"Numero", v.Numero}, {"SommaSortite", opzionale(v.SommaSortite)}});
+      j["MiglioriSomme"].push_back({{"Numero", v.Numero}, {"SommaSortite", JsonOpzionale(v.SommaSortite)}});
     j["MiglioriConvergenze"] = nlohmann::ordered_json::array();
     for (const auto& v : esito.MiglioriConvergenze)
       j["MiglioriConvergenze"].push_back({{"Numero", v.Numero}, {"Convergenze", v.Convergenze}});
     j["Numeri"] = nlohmann::ordered_json::array();
     for (int n = 1; n <= kNumeriLotto; ++n) {
-      j["Numeri"].push_back(
-          {{"Numero", n}, {"SommaSortite", opzionale(somme.SommaSortite[n])}, {"Convergenze", somme.Convergenze[n]}});
+      j["Numeri"].push_back({{"Numero", n},
+                             {"SommaSortite", JsonOpzionale(somme.SommaSortite[n])},
+                             {"Convergenze", somme.Convergenze[n]}});
     }
     out << j.dump(2) << '\n';
     return 0;
@@ -256,7 +239,8 @@ int ComandoZevedive(Argomenti& a, std::ostream& out, std::ostream& err) {
   for (const auto& v : esito.MiglioriSomme)
     out << "  " << DueCifre(int{v.Numero}) << " (" << (v.SommaSortite ? std::to_string(*v.SommaSortite) : "") << ')';
   out << "\nConvergenze:";
-  for (const auto& v : esito.MiglioriConvergenze) out << "  " << DueCifre(int{v.Numero}) << " (" << v.Convergenze << ')';
+  for (const auto& v : esito.MiglioriConvergenze)
+    out << "  " << DueCifre(int{v.Numero}) << " (" << v.Convergenze << ')';
   out << "\n\n";
   StampaTesto(t, out);
   return 0;

@@ -6,6 +6,7 @@
 #include "app/Formato.h"
 #include "app/NumeriLotto.h"
 #include "archive/Estrazione.h"
+#include "cli/Studio.h"
 #include "cli/Tabella.h"
 #include "constants/Kostante.h"
 
@@ -56,8 +57,8 @@ bool LeggiOpzioniKostanti(Argomenti& a, std::ostream& err, OpzioniKostanti& o) {
   p.NumeroSpia = a.intero("--spia", 1, 1, 90);
   p.Posizione = posizione(a);
   p.Colpi = a.intero("--colpi", 9, 1, 99);
-  const auto inizio = a.interoOpzionale("--inizio", 1, 1000000);
-  const auto fine = a.interoOpzionale("--fine", 1, 1000000);
+  const auto inizio = a.interoOpzionale("--inizio", 1, kMassimoRecord);
+  const auto fine = a.interoOpzionale("--fine", 1, kMassimoRecord);
 
   const auto kostante = a.valore("--kostante");
   const auto ambate = a.elencoInteri("--ambate", 0, 90);
@@ -79,23 +80,13 @@ bool LeggiOpzioniKostanti(Argomenti& a, std::ostream& err, OpzioniKostanti& o) {
     for (int i : *attive) p.Attiva[static_cast<std::size_t>(i - 1)] = true;
   }
 
-  if (!EsisteFile(o.Percorso)) {
-    err << "Archivio non trovato: " << o.Percorso << '\n';
-    return false;
-  }
-  o.Archivio = ArchivioEstrazioni::CaricaArchivio(o.Percorso);
+  const auto caricato = CaricaArchivioStudio(o.Percorso, err);
+  if (!caricato) return false;
+  o.Archivio = *caricato;
   const int conta = o.Archivio.Conta();
-  const auto controlla = [conta](int v, const char* nome) {
-    if (v > conta)
-      throw ErroreUso(std::string("valore fuori intervallo per ") + nome + ": " + std::to_string(v) +
-                      " (l'archivio ha " + std::to_string(conta) + " estrazioni)");
-  };
-  if (inizio) controlla(*inizio, "--inizio");
-  if (fine) controlla(*fine, "--fine");
-  p.Inizio = inizio.value_or(conta >= kInizioPredefinito ? kInizioPredefinito : 1);
-  p.Fine = fine.value_or(conta);
-  if (conta > 0 && p.Inizio > p.Fine)
-    throw ErroreUso("--inizio (" + std::to_string(p.Inizio) + ") è oltre --fine (" + std::to_string(p.Fine) + ")");
+  const Periodo periodo = PeriodoStudio(inizio, fine, conta >= kInizioPredefinito ? kInizioPredefinito : 1, conta);
+  p.Inizio = periodo.Inizio;
+  p.Fine = periodo.Fine;
   return true;
 }
 

@@ -33,24 +33,14 @@ TEST(KostantiCli, StatisticAsJsonTextAndCsv) {
   EXPECT_EQ(j["Riepilogo"],
             "CASI GIOCABILI: 3\r\nCASI VINCENTI: 2 su: 3\r\n%PERC. VINCITA: 66.666%\r\nMEDIA COLPI VINCITA: 1.");
   EXPECT_EQ(j["Vincenti"][0], json({{"Nr", 1}, {"Data", "02/01/2000"}, {"Blocco", "6014151617"}}));
-  EXPECT_EQ(j["Ambate"], json({2, 60, 1}));
-  // Rows in number order; a marked row has no counts.
-  EXPECT_EQ(j["Abbinamenti"][59], json({{"Numero", 60},
-                                        {"Sortite", nullptr},
-                                        {"Percentuale", nullptr},
-                                        {"RitardoRel", nullptr},
-                                        {"Marcato", true}}));
-  EXPECT_EQ(j["Abbinamenti"][13],
-            json({{"Numero", 14}, {"Sortite", 1}, {"Percentuale", 50.0}, {"RitardoRel", 1}, {"Marcato", false}}));
-  EXPECT_EQ(j["Frequenti"][89]["RitardoRel"], 4);  // 90, never out in 4 watched draws
+  EXPECT_TRUE(j["Abbinamenti"][59]["Sortite"].is_null());  // 60, marked
+  EXPECT_EQ(j["Abbinamenti"][13]["Percentuale"], 50.0);    // 14
+  EXPECT_EQ(j["Frequenti"][89]["RitardoRel"], 4);          // 90, never out in 4 watched draws
   auto u = EseguiCli(comando);
-  EXPECT_NE(u.testo.find("66.666%\nMEDIA COLPI VINCITA: 1.\n\nDETTAGLIO COLPI\n\n"
-                         "Previsione in gioco est: 01/01/2000\nEsito: VINCENTE COLPI 1"),
-            std::string::npos)
-      << u.testo;
+  EXPECT_NE(u.testo.find("MEDIA COLPI VINCITA: 1.\n\nDETTAGLIO COLPI\n"), std::string::npos) << u.testo;
   EXPECT_EQ(u.testo.find('\r'), std::string::npos);
   u = EseguiCli(comando + " --formato csv");
-  EXPECT_EQ(u.testo.substr(0, u.testo.find('\n')), "Tabella,Numero,Sortite,% Sortite,Ritar. Rel.\r");
+  EXPECT_TRUE(u.testo.starts_with("Tabella,Numero,Sortite,% Sortite,Ritar. Rel.\r\n"));
   EXPECT_NE(u.testo.find("\r\nAbbinamenti,60,*,*,*\r\nAbbinamenti,61,0,0.00,2\r\n"), std::string::npos);
 }
 
@@ -59,13 +49,10 @@ TEST(KostantiCli, DefaultsAndSpan) {
   json j = Json("kostanti" + Archivio());
   EXPECT_EQ(j["Ambate"], json({2, 20, 1}));
   EXPECT_EQ(j["Attive"], json({true, true, false}));
-  EXPECT_EQ(j["TotaleEstrazioni"], 12);
   EXPECT_EQ(j["CasiGiocabili"], 1);
   j = Json("kostanti" + Archivio() + " --inizio 5 --fine 8 --kostante 10 --attive 3");
   EXPECT_EQ(j["TotaleEstrazioni"], 4);
   EXPECT_EQ(j["Ambate"], json({62, 26, 1}));
-  EXPECT_EQ(j["Attive"], json({false, false, true}));
-  EXPECT_EQ(Json("kostanti" + Archivio() + " --ambate 5")["Ambate"], json({5, 50, 1}));
   // From 3594 records on, the span starts at record 3594.
   const ruotario::prova::CartellaTemporanea cartella;
   const std::string lungo = cartella.Scrivi("lungo.txt", ruotario::prova::TestoBari({3600, {3, 4, 5, 6, 7}}));
@@ -73,14 +60,11 @@ TEST(KostantiCli, DefaultsAndSpan) {
 }
 
 TEST(KostantiCli, BestAmbataAndPairings) {
-  json j = Json("migliore-ambata" + Archivio() + " --colpi 2");
-  EXPECT_EQ(j["Migliore"], 60);
-  EXPECT_EQ(j["CandidatiProvati"], 89);
-  EXPECT_EQ(Json("migliore-ambata" + Archivio() + " --colpi 2 --senza-veloce")["Migliore"], 45);
-  EXPECT_EQ(Json("migliore-ambata" + Archivio() + " --colpi 2 --varia terza --attive 3")["CandidatiProvati"], 88);
+  const std::string migliore = "migliore-ambata" + Archivio() + " --colpi 2";
+  EXPECT_EQ(Json(migliore)["Migliore"], 60);
+  EXPECT_EQ(Json(migliore + " --senza-veloce --varia terza --attive 3")["CandidatiProvati"], 88);
   const std::string abbinamenti = "abbinamenti" + Archivio() + " --colpi 2 --ambate 2,60";
   EXPECT_EQ(Json(abbinamenti + " --modo manuale --abbinamenti 14,27")["Ricerca"]["CasiAmboSecco"], 2);
-  EXPECT_EQ(Json(abbinamenti + " --modo probabili --seme 11"), Json(abbinamenti + " --modo probabili --seme 11"));
   // 14..17 and 27..31 tie at 1: the highest is chosen.
   EXPECT_NE(
       EseguiCli(abbinamenti + " --quanti 1").testo.find("Abbinamenti: 31\n\nCASI VINCENTI TOTALI CON AMBO: 1 SU: 2\n"),
@@ -90,19 +74,14 @@ TEST(KostantiCli, BestAmbataAndPairings) {
 TEST(KostantiCli, Errors) {
   const std::pair<std::string, std::string> casi[] = {
       {"kostanti --spia 91", "--spia"},
-      {"kostanti --colpi 100", "--colpi"},
       {"kostanti --kostante 200 --ambate 2", "--kostante"},
-      {"kostanti --ambate 1,2,3,4", "--ambate"},
-      {"kostanti --inizio 13", "--inizio"},
       {"kostanti --inizio 8 --fine 4", "--inizio"},
       {"migliore-ambata --varia quarta", "--varia"},
-      {"abbinamenti --modo manuale --quanti 1 --abbinamenti 5,6", "--abbinamenti"},
-  };
+      {"abbinamenti --modo manuale --quanti 1 --abbinamenti 5,6", "--abbinamenti"}};
   for (const auto& [argomenti, parola] : casi) {
     const auto u = EseguiCli(argomenti + Archivio());
     EXPECT_EQ(u.stato, 2) << argomenti;
     EXPECT_NE(u.errori.find(parola), std::string::npos) << argomenti << ": " << u.errori;
-    EXPECT_TRUE(u.testo.empty()) << argomenti;
   }
   const auto u = EseguiCli("abbinamenti" + Archivio() + " --colpi 2 --ambate 90,90");
   EXPECT_EQ(u.stato, 1);

@@ -5,70 +5,60 @@
 namespace ruotario {
 namespace {
 
-// A statistic as the pairing search reads it: winning blocks and the two tables.
+using Cinque = std::array<std::string, 5>;
+
+// A statistic as the pairing search reads it: the winning blocks and the two tables.
 EsitoStatistica Statistica(const std::vector<std::string>& blocchi) {
   EsitoStatistica e;
-  for (const std::string& b : blocchi)
-    e.Vincenti.push_back(Vincente{static_cast<int>(e.Vincenti.size()) + 1, "01/01/2000", b});
-  e.CasiVincenti = static_cast<int>(blocchi.size());
-  e.CasiGiocabili = e.CasiVincenti;
-  for (int n = 1; n <= 90; ++n) {
-    e.Abbinamenti[n].Sortite = 0;
-    e.Frequenti[n].Sortite = 0;
-  }
+  for (const std::string& b : blocchi) e.Vincenti.push_back({static_cast<int>(e.Vincenti.size()) + 1, "01/01/2000", b});
   return e;
 }
 
 ParametriAbbinamenti Parametri(ModoAbbinamenti modo, int quanti, std::array<std::string, 3> capigioco) {
-  ParametriAbbinamenti p;
-  p.Modo = modo;
-  p.Quanti = quanti;
-  p.Capigioco = std::move(capigioco);
-  return p;
+  return {.Modo = modo, .Quanti = quanti, .Capigioco = std::move(capigioco), .Abbinamenti = {}};
 }
 
-TEST(RicercaAbbinamenti, AmboCapigiocoAndGreedyCover) {
+TEST(RicercaAbbinamenti, AmboCapigiocoGreedyCoverAndReport) {
   const EsitoStatistica e = Statistica({"0220304050", "0230313233", "2030343536", "0241424344"});
-  const EsitoAbbinamenti r = RicercaAbbinamenti(Parametri(ModoAbbinamenti::Auto, 1, {"2", "20", ""}), e);
-  EXPECT_EQ(r.Errore, ErroreAbbinamenti::Nessuno);
+  ParametriAbbinamenti p = Parametri(ModoAbbinamenti::Auto, 1, {"2", "20", ""});
   // The first block holds 02 and 20; of the others 30 covers two (02 and 20 are head numbers).
+  EsitoAbbinamenti r = RicercaAbbinamenti(p, e);
   EXPECT_EQ(r.Abbinamenti[0], "30");
-  EXPECT_EQ(r.Vincenti, 4);
   EXPECT_EQ(r.AmboCapigioco, 1);
   EXPECT_EQ(r.AmboSecco, 2);
-  EXPECT_EQ(r.Testo,
-            "CASI VINCENTI TOTALI CON AMBO: 3 SU: 4\r\n% CASI VINCENTI CON AMBO: 75.00%\r\n************\r\n"
-            "CASI VINCENTI CON AMBO CAPIGIOCO: 1 SU: 4\r\n% CASI VINCENTI CON AMBO CG: 25.00%\r\n"
-            "CASI VINCENTI CON AMBO SECCO ABBINAMENTI: 2 SU: 4\r\n% CASI VINCENTI CON AMBO SECCO: 50.00%");
-
-  // Without "Ambo Abbin." the first block is left to the pairings: 30 still covers three of four.
-  ParametriAbbinamenti p = Parametri(ModoAbbinamenti::Auto, 1, {"2", "20", ""});
+  // Without "Ambo Abbin." the first block is left to the pairings: 30 covers three of four.
   p.AmboCapigioco = false;
   p.Separatore = ',';
-  const EsitoAbbinamenti s = RicercaAbbinamenti(p, e);
-  EXPECT_EQ(s.Abbinamenti[0], "30");
-  EXPECT_EQ(s.AmboCapigioco, 0);
-  EXPECT_EQ(s.AmboSecco, 3);
-  EXPECT_NE(s.Testo.find("% CASI VINCENTI CON AMBO: 75,00%"), std::string::npos);
+  r = RicercaAbbinamenti(p, e);
+  EXPECT_EQ(r.AmboCapigioco, 0);
+  EXPECT_EQ(r.AmboSecco, 3);
+  EXPECT_NE(r.Testo.find("% CASI VINCENTI CON AMBO: 75,00%"), std::string::npos);
+  // One draw of each kind out of four.
+  p = Parametri(ModoAbbinamenti::Manuale, 1, {"2", "20", ""});
+  p.Abbinamenti[0] = "41";
+  EXPECT_EQ(RicercaAbbinamenti(p, e).Testo,
+            "CASI VINCENTI TOTALI CON AMBO: 2 SU: 4\r\n% CASI VINCENTI CON AMBO: 50.00%\r\n************\r\n"
+            "CASI VINCENTI CON AMBO CAPIGIOCO: 1 SU: 4\r\n% CASI VINCENTI CON AMBO CG: 25.00%\r\n"
+            "CASI VINCENTI CON AMBO SECCO ABBINAMENTI: 1 SU: 4\r\n% CASI VINCENTI CON AMBO SECCO: 25.00%");
 }
 
 TEST(RicercaAbbinamenti, CoveredDrawsLeaveTheHighestFreeNumbers) {
   const EsitoStatistica e = Statistica({"0210111213", "0210141516"});
   EsitoAbbinamenti r = RicercaAbbinamenti(Parametri(ModoAbbinamenti::Auto, 3, {"2", "20", ""}), e);
-  EXPECT_EQ(r.Abbinamenti, (std::array<std::string, 5>{"10", "90", "89", "", ""}));
-  EXPECT_EQ(r.AmboSecco, 2);
+  EXPECT_EQ(r.Abbinamenti, (Cinque{"10", "90", "89", "", ""}));
   r = RicercaAbbinamenti(Parametri(ModoAbbinamenti::Auto, 3, {"2", "90", ""}), e);
-  EXPECT_EQ(r.Abbinamenti, (std::array<std::string, 5>{"10", "89", "88", "", ""}));
+  EXPECT_EQ(r.Abbinamenti, (Cinque{"10", "89", "88", "", ""}));
 }
 
-TEST(RicercaAbbinamenti, AutoTieGoesToTheHighestNumber) {
-  const EsitoStatistica e = Statistica({"0210111213", "0220141516"});
-  const EsitoAbbinamenti r = RicercaAbbinamenti(Parametri(ModoAbbinamenti::Auto, 1, {"2", "", ""}), e);
-  EXPECT_EQ(r.Abbinamenti[0], "20");
+TEST(RicercaAbbinamenti, SameHeadNumberTwiceIsAnAmboAndTiesGoHigh) {
+  const EsitoStatistica e = Statistica({"0511121314", "0611121314"});
+  const EsitoAbbinamenti r = RicercaAbbinamenti(Parametri(ModoAbbinamenti::Auto, 1, {"5", "5", ""}), e);
+  EXPECT_EQ(r.AmboCapigioco, 1);
+  EXPECT_EQ(r.Abbinamenti[0], "14");  // 11..14 tie on the uncovered block
   EXPECT_EQ(r.AmboSecco, 1);
 }
 
-TEST(RicercaAbbinamenti, FrequentNumbersComparedByValue) {
+TEST(RicercaAbbinamenti, FrequentNumbersFromTheWholeTableComparedByValue) {
   EsitoStatistica e = Statistica({"0210111213"});
   e.Frequenti[5].Sortite = 10;
   e.Frequenti[7].Sortite = 10;
@@ -76,94 +66,50 @@ TEST(RicercaAbbinamenti, FrequentNumbersComparedByValue) {
   e.Frequenti[2].Sortite = 12;  // a head number
   ParametriAbbinamenti p = Parametri(ModoAbbinamenti::Auto, 3, {"2", "", ""});
   p.UsaFrequenti = true;
-  const EsitoAbbinamenti r = RicercaAbbinamenti(p, e);
   // "07" is written with a leading zero but excludes 7 by value.
-  EXPECT_EQ(r.Abbinamenti, (std::array<std::string, 5>{"07", "05", "09", "", ""}));
-  EXPECT_EQ(r.AmboSecco, 0);
+  EXPECT_EQ(RicercaAbbinamenti(p, e).Abbinamenti, (Cinque{"07", "05", "09", "", ""}));
 }
 
 TEST(RicercaAbbinamenti, ClassificaIsStableWithMarksLast) {
   TabellaNumeri t;
-  t[3].Sortite = 2;
-  t[7].Sortite = 2;
+  t[3].Sortite = t[7].Sortite = 2;
   t[5].Sortite = 1;
   t[1].Marcato = true;
   const auto c = ClassificaAbbinamenti(t);
-  EXPECT_EQ(c[0], 0);
-  EXPECT_EQ((std::vector<int>{c[1], c[2], c[3], c[4], c[5], c[6]}), (std::vector<int>{3, 7, 5, 2, 4, 6}));
-  EXPECT_EQ(c[89], 90);
-  EXPECT_EQ(c[90], 1);
+  EXPECT_EQ((std::vector<int>{c[0], c[1], c[2], c[3], c[4], c[5], c[89], c[90]}),
+            (std::vector<int>{0, 3, 7, 5, 2, 4, 90, 1}));
 }
 
-TEST(RicercaAbbinamenti, ProbabiliSwapsTheChosenOutOfTheCandidates) {
+TEST(RicercaAbbinamenti, ProbabiliDrawsAmongTheBestRankedAndAlwaysEnds) {
   EsitoStatistica e = Statistica({"0230313233"});
   e.Abbinamenti[2].Marcato = true;
   e.Abbinamenti[20].Marcato = true;
-  // Ranking: 1, 3, 4, ..., 19, 21, ... with 2 and 20 last. A = 3: candidates are positions 1..13.
-  const EsitoAbbinamenti r =
+  // Ranking 1, 3, 4, ..., 19, 21, ... with 2 and 20 last. A = 3: candidates are positions 1..13.
+  EsitoAbbinamenti r =
       RicercaAbbinamenti(Parametri(ModoAbbinamenti::Probabili, 3, {"2", "20", ""}), e, [] { return 0.0; });
   // Position 1 each time: 1, then 15 (moved in from position 14), then 16.
-  EXPECT_EQ(r.Abbinamenti, (std::array<std::string, 5>{"01", "15", "16", "", ""}));
-  EXPECT_EQ(r.Classifica[1], 1);  // the ranking as sorted, before the exchanges
-
-  double x = 0.999;
-  const EsitoAbbinamenti alto =
-      RicercaAbbinamenti(Parametri(ModoAbbinamenti::Probabili, 1, {"2", "20", ""}), e, [&] { return x; });
-  EXPECT_EQ(alto.Abbinamenti[0], "12");  // position 11 of 1..11
+  EXPECT_EQ(r.Abbinamenti, (Cinque{"01", "15", "16", "", ""}));
+  r = RicercaAbbinamenti(Parametri(ModoAbbinamenti::Probabili, 1, {"2", "20", ""}), e, [] { return 0.999; });
+  EXPECT_EQ(r.Abbinamenti[0], "12");  // position 11 of 1..11
+  // Stuck on position 1, whose number is a head number: the choice falls on the
+  // admissible positions instead of drawing forever.
+  r = RicercaAbbinamenti(Parametri(ModoAbbinamenti::Probabili, 2, {"2", "1", ""}), e, [] { return 0.0; });
+  EXPECT_EQ(r.Abbinamenti, (Cinque{"03", "14", "", "", ""}));  // position 12 came into position 2
 }
 
-TEST(RicercaAbbinamenti, ProbabiliEndsWhenTheDrawnPositionIsExcluded) {
-  // A generator stuck on position 1, whose number is a head number: the choice
-  // falls on the admissible positions instead of drawing forever.
-  EsitoStatistica e = Statistica({"0230313233"});
-  e.Abbinamenti[2].Marcato = true;
-  const EsitoAbbinamenti r =
-      RicercaAbbinamenti(Parametri(ModoAbbinamenti::Probabili, 2, {"2", "1", ""}), e, [] { return 0.0; });
-  EXPECT_EQ(r.Abbinamenti[0], "03");
-  EXPECT_EQ(r.Abbinamenti[1], "14");  // position 12 came into position 2
-  EXPECT_FALSE(r.CandidatiEsauriti);
-}
-
-TEST(RicercaAbbinamenti, ManualPairingsAndEmptySlot) {
+TEST(RicercaAbbinamenti, ManualEmptySlotMatchesMissingNumbers) {
   const EsitoStatistica e = Statistica({"0210111213", "0230313233", "0230003233"});
   ParametriAbbinamenti p = Parametri(ModoAbbinamenti::Manuale, 2, {"2", "", ""});
   p.AmboCapigioco = false;
   p.Abbinamenti = {"10", "", "", "", ""};
-  const EsitoAbbinamenti r = RicercaAbbinamenti(p, e);
-  // Slot 2 pairs with 0, which matches the missing number of the third block.
-  EXPECT_EQ(r.Abbinamenti, p.Abbinamenti);
-  EXPECT_EQ(r.AmboSecco, 2);
-  EXPECT_EQ(r.AmboCapigioco, 0);
-  EXPECT_EQ(r.Testo.substr(0, r.Testo.find('\r')), "CASI VINCENTI TOTALI CON AMBO: 2 SU: 3");
-  EXPECT_NE(r.Testo.find("% CASI VINCENTI CON AMBO: 66.67%"), std::string::npos);
-}
-
-TEST(RicercaAbbinamenti, SameHeadNumberTwiceIsAnAmbo) {
-  const EsitoStatistica e = Statistica({"0511121314", "0611121314"});
-  const EsitoAbbinamenti r = RicercaAbbinamenti(Parametri(ModoAbbinamenti::Auto, 1, {"5", "5", ""}), e);
-  EXPECT_EQ(r.AmboCapigioco, 1);
-  EXPECT_EQ(r.Abbinamenti[0], "14");  // 11..14 tie on the uncovered block, the highest wins
-  EXPECT_EQ(r.AmboSecco, 1);
-}
-
-TEST(RicercaAbbinamenti, OneOfEachOfFour) {
-  const EsitoStatistica e = Statistica({"0220304050", "0230313233", "0241424344", "0251525354"});
-  ParametriAbbinamenti p = Parametri(ModoAbbinamenti::Manuale, 1, {"2", "20", ""});
-  p.Abbinamenti[0] = "30";
-  const EsitoAbbinamenti r = RicercaAbbinamenti(p, e);
-  EXPECT_EQ(r.Testo,
-            "CASI VINCENTI TOTALI CON AMBO: 2 SU: 4\r\n% CASI VINCENTI CON AMBO: 50.00%\r\n************\r\n"
-            "CASI VINCENTI CON AMBO CAPIGIOCO: 1 SU: 4\r\n% CASI VINCENTI CON AMBO CG: 25.00%\r\n"
-            "CASI VINCENTI CON AMBO SECCO ABBINAMENTI: 1 SU: 4\r\n% CASI VINCENTI CON AMBO SECCO: 25.00%");
+  EXPECT_EQ(RicercaAbbinamenti(p, e).AmboSecco, 2);  // slot 2 pairs with 0, the missing number of the third block
 }
 
 TEST(RicercaAbbinamenti, RefusesWithoutAmbataOrWins) {
   ParametriAbbinamenti p = Parametri(ModoAbbinamenti::Auto, 3, {"2", "20", ""});
   EXPECT_EQ(RicercaAbbinamenti(p, Statistica({})).Errore, ErroreAbbinamenti::NessunaVincita);
   p.Attive = {false, false, false};
-  const EsitoAbbinamenti r = RicercaAbbinamenti(p, Statistica({"0210111213"}));
-  EXPECT_EQ(r.Errore, ErroreAbbinamenti::NessunaAmbataAttiva);
-  EXPECT_TRUE(r.Testo.empty());
+  EXPECT_EQ(RicercaAbbinamenti(p, Statistica({"0210111213"})).Errore, ErroreAbbinamenti::NessunaAmbataAttiva);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Start-up, and the splash, about and glossary windows.
+// Start-up, and the glossary window.
 #include "app/ui/Avvio.h"
 
 #include <QtTest>
@@ -7,9 +7,7 @@
 #include "app/Ambiente.h"
 #include "app/Glossario.h"
 #include "app/ui/FrmInfo.h"
-#include "app/ui/frmAbout.h"
 #include "app/ui/frmMain.h"
-#include "app/ui/frmSplash.h"
 #include "support/FintiServizi.h"
 
 using namespace ruotario;
@@ -25,22 +23,17 @@ class AvvioTest : public QObject {
     qputenv(kVariabileCartella, cartella_->path().toLocal8Bit());
     messaggi_ = FintiMessaggi();
     impostaMessaggi(&messaggi_);
-    programmi_ = FintiProgrammi();
-    impostaProgrammi(&programmi_);
     Stato().ArchivioModificato = true;
   }
   void cleanup() {
     impostaMessaggi(nullptr);
-    impostaProgrammi(nullptr);
     qunsetenv(kVariabileCartella);
   }
 
   void missingArchiveWarnsOverTheShownMainWindow() {
     QVERIFY(QDir(cartella_->path()).mkdir("estrazioni.txt"));  // a folder of that name does not count
     const auto principale = AvviaProgramma({0});
-    QVERIFY(principale && principale->isVisible());
-    QCOMPARE(frmMain::principale(), principale.get());
-    QCOMPARE(QString::fromStdString(Stato().ArchivePath), cartella_->filePath("estrazioni.txt"));
+    QVERIFY(principale && principale->isVisible() && frmMain::principale() == principale.get());
     QVERIFY(!Stato().ArchivioModificato);
     QCOMPARE(
         messaggi_.testi(),
@@ -49,9 +42,6 @@ class AvvioTest : public QObject {
     QCOMPARE(messaggi_.ricevuti[0].tipo, QStringLiteral("avviso"));
     QCOMPARE(messaggi_.ricevuti[0].padre.data(), principale.get());
     QVERIFY(messaggi_.ricevuti[0].padreVisibile);
-    for (QWidget* w : QApplication::topLevelWidgets())  // the splash window is gone
-      QVERIFY(w->objectName() != QStringLiteral("frmSplash") || !w->isVisible());
-    QVERIFY(QSettings(kTitoloApplicazione, kTitoloApplicazione).allKeys().isEmpty());
     QVERIFY(principale->findChild<QAction*>("mnuspia1")->isEnabled());  // the program's windows are plugged in
   }
 
@@ -65,13 +55,7 @@ class AvvioTest : public QObject {
     QVERIFY(messaggi_.ricevuti.isEmpty());
   }
 
-  void auxiliaryWindows() {
-    QCOMPARE(frmSplash().findChild<QLabel*>("lblVersion")->text(), QStringLiteral("Versione 1.0.0"));
-    frmAbout about;
-    about.findChild<QPushButton*>("cmdSysInfo")->click();  // no system tool found
-    QCOMPARE(programmi_.cercati, kStrumentiSistema);
-    QCOMPARE(messaggi_.testi(), QStringList{"Informazioni sul sistema non disponibili in questa fase."});
-
+  void glossaryShowsEveryLineOrSaysMissing() {
     Stato().AppDir = cartella_->path().toStdString();
     QCOMPARE(FrmInfo().findChild<QPlainTextEdit*>("Txthelp")->toPlainText(), QString::fromUtf8(kGlossarioMancante));
     QFile f(cartella_->filePath("termini.txt"));
@@ -85,7 +69,6 @@ class AvvioTest : public QObject {
  private:
   std::unique_ptr<QTemporaryDir> impostazioni_, cartella_;
   FintiMessaggi messaggi_;
-  FintiProgrammi programmi_;
 };
 
 QTEST_MAIN(AvvioTest)

@@ -2,13 +2,8 @@
 // Fakes of the platform services for the window tests: they record every call
 // and give scripted answers.
 
-#include <QPointer>
 #include <QPrinter>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QStringList>
-#include <QTemporaryDir>
-#include <QWidget>
+#include <QtWidgets>
 #include <memory>
 
 #include "app/ui/Servizi.h"
@@ -25,14 +20,8 @@ struct Messaggio {
 class FintiMessaggi : public Messaggi {
  public:
   void avviso(QWidget* padre, const QString& testo) override { registra(padre, testo, "avviso"); }
-  bool conferma(QWidget* padre, const QString& testo) override {
-    registra(padre, testo, "conferma");
-    return risposta;
-  }
-  bool okAnnulla(QWidget* padre, const QString& testo) override {
-    registra(padre, testo, "okAnnulla");
-    return risposta;
-  }
+  bool conferma(QWidget* padre, const QString& testo) override { return registra(padre, testo, "conferma"); }
+  bool okAnnulla(QWidget* padre, const QString& testo) override { return registra(padre, testo, "okAnnulla"); }
   QStringList testi() const {
     QStringList t;
     for (const auto& m : ricevuti) t << m.testo;
@@ -42,8 +31,9 @@ class FintiMessaggi : public Messaggi {
   QList<Messaggio> ricevuti;
 
  private:
-  void registra(QWidget* padre, const QString& testo, const char* tipo) {
+  bool registra(QWidget* padre, const QString& testo, const char* tipo) {
     ricevuti.push_back({testo, padre, padre && padre->isVisible(), QString::fromLatin1(tipo)});
+    return risposta;
   }
 };
 
@@ -61,10 +51,7 @@ class FintaStampante : public Stampante {
  public:
   FintaStampante() : printer_(QPrinter::HighResolution) { printer_.setOutputFormat(QPrinter::PdfFormat); }
   QPrinter& printer() override { return printer_; }
-  bool imposta(QWidget*) override {
-    ++impostazioni;
-    return true;
-  }
+  bool imposta(QWidget*) override { return ++impostazioni > 0; }
   int impostazioni = 0;
 
  private:

@@ -1,12 +1,14 @@
+// Start-up, and the glossary window.
 #include "app/ui/Avvio.h"
 
-#include <QFile>
-#include <QSettings>
 #include <QtTest>
+#include <QtWidgets>
 
-#include "support/FintiServizi.h"
 #include "app/Ambiente.h"
+#include "app/Glossario.h"
+#include "app/ui/FrmInfo.h"
 #include "app/ui/frmMain.h"
+#include "support/FintiServizi.h"
 
 using namespace ruotario;
 using namespace ruotario::prova;
@@ -19,8 +21,8 @@ class AvvioTest : public QObject {
   void init() {
     cartella_ = std::make_unique<QTemporaryDir>();
     qputenv(kVariabileCartella, cartella_->path().toLocal8Bit());
+    messaggi_ = FintiMessaggi();
     impostaMessaggi(&messaggi_);
-    messaggi_.ricevuti.clear();
     Stato().ArchivioModificato = true;
   }
   void cleanup() {
@@ -29,52 +31,43 @@ class AvvioTest : public QObject {
   }
 
   void missingArchiveWarnsOverTheShownMainWindow() {
+    QVERIFY(QDir(cartella_->path()).mkdir("estrazioni.txt"));  // a folder of that name does not count
     const auto principale = AvviaProgramma({0});
-    QVERIFY(principale);
-    QCOMPARE(frmMain::principale(), principale.get());
-    QVERIFY(principale->isVisible());
-    QCOMPARE(QString::fromStdString(Stato().AppDir), cartella_->path());
-    QCOMPARE(QString::fromStdString(Stato().ArchivePath), cartella_->filePath("estrazioni.txt"));
+    QVERIFY(principale && principale->isVisible() && frmMain::principale() == principale.get());
     QVERIFY(!Stato().ArchivioModificato);
-    QCOMPARE(messaggi_.ricevuti.size(), 1);
-    const Messaggio& m = messaggi_.ricevuti.first();
-    QCOMPARE(m.testo, QStringLiteral("Attenzione non è stato trovato il file estrazioni. \nIl programma non funzionerà "
-                                     "correttamente, rieseguire l'installazione oppure importare un file estrazioni "
-                                     "corretto."));
-    QCOMPARE(m.tipo, QStringLiteral("avviso"));
-    QCOMPARE(m.padre.data(), principale.get());
-    QVERIFY(m.padreVisibile);
-    // The splash window is gone once the main window is up.
-    for (QWidget* w : QApplication::topLevelWidgets())
-      QVERIFY(w->objectName() != QStringLiteral("frmSplash") || !w->isVisible());
-    // Nothing is written to the settings at start-up.
-    QVERIFY(QSettings(kTitoloApplicazione, kTitoloApplicazione).allKeys().isEmpty());
-    // The program's windows are plugged in and the shell's own are there.
-    QVERIFY(principale->findChild<QAction*>("mnuHelpAbout")->isEnabled());
+    QCOMPARE(
+        messaggi_.testi(),
+        QStringList{"Attenzione non è stato trovato il file estrazioni. \nIl programma non funzionerà correttamente, "
+                    "rieseguire l'installazione oppure importare un file estrazioni corretto."});
+    QCOMPARE(messaggi_.ricevuti[0].tipo, QStringLiteral("avviso"));
+    QCOMPARE(messaggi_.ricevuti[0].padre.data(), principale.get());
+    QVERIFY(messaggi_.ricevuti[0].padreVisibile);
+    QVERIFY(principale->findChild<QAction*>("mnuspia1")->isEnabled());  // the program's windows are plugged in
   }
 
   void readOnlyArchiveMadeWritableWithoutMessage() {
-    const QString percorso = cartella_->filePath("estrazioni.txt");
-    {
-      QFile f(percorso);
-      QVERIFY(f.open(QIODevice::WriteOnly));
-      f.write("1 01/01/2000\n");
-    }
-    QVERIFY(QFile::setPermissions(percorso, QFile::ReadOwner | QFile::ReadGroup));
+    QFile f(cartella_->filePath("estrazioni.txt"));
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write("1 01/01/2000\n") > 0);
+    f.close();
+    QVERIFY(f.setPermissions(QFile::ReadOwner | QFile::ReadGroup));
     const auto principale = AvviaProgramma({0});
-    QVERIFY(QFile::permissions(percorso) & QFile::WriteOwner);
+    QVERIFY(f.permissions() & QFile::WriteOwner);
     QVERIFY(messaggi_.ricevuti.isEmpty());
   }
 
-  void folderNamedLikeTheArchiveCountsAsMissing() {
-    QVERIFY(QDir(cartella_->path()).mkdir("estrazioni.txt"));
-    const auto principale = AvviaProgramma({0});
-    QCOMPARE(messaggi_.ricevuti.size(), 1);
+  void glossaryShowsEveryLineOrSaysMissing() {
+    Stato().AppDir = cartella_->path().toStdString();
+    QCOMPARE(FrmInfo().findChild<QPlainTextEdit*>("Txthelp")->toPlainText(), QString::fromUtf8(kGlossarioMancante));
+    QFile f(cartella_->filePath("termini.txt"));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("Ambo: due numeri.\r\nTerno: tre numeri.\r\nRuota: una delle dieci città.");
+    f.close();
+    QCOMPARE(FrmInfo().findChild<QPlainTextEdit*>("Txthelp")->toPlainText(),
+             QStringLiteral("Ambo: due numeri.\nTerno: tre numeri.\nRuota: una delle dieci città.\n"));
   }
 
  private:
-  std::unique_ptr<QTemporaryDir> impostazioni_;
-  std::unique_ptr<QTemporaryDir> cartella_;
+  std::unique_ptr<QTemporaryDir> impostazioni_, cartella_;
   FintiMessaggi messaggi_;
 };
 

@@ -5,6 +5,7 @@
 
 #include "app/Ambiente.h"
 #include "app/GeometriaFinestra.h"
+#include "app/ui/frmAbout.h"
 #include "app/ui/frmricalcolastatIC.h"
 #include "support/FintiServizi.h"
 
@@ -187,6 +188,33 @@ class frmMainTest : public QObject {
     frmMain m;
     m.carica();
     QCOMPARE(m.height(), TwipsInPixel(6500, dpiY));
+  }
+
+  void browserAndSystemToolFailuresAreReported() {
+    FintoBrowser browser;
+    impostaBrowser(&browser);
+    frmMain m;
+    azione(m, "mnuquadriviaweb")->trigger();
+    browser.funziona = false;
+    azione(m, "mnupoker")->trigger();
+    impostaBrowser(nullptr);
+    QCOMPARE(browser.aperti.size(), 2);
+    QCOMPARE(messaggi_->testi(),
+             QStringList{"Impossibile avviare il browser per aprire la pagina " + browser.aperti.last() + "."});
+
+    FintiProgrammi programmi;
+    impostaProgrammi(&programmi);
+    frmAbout about;
+    bool versione = false;
+    for (const QLabel* l : about.findChildren<QLabel*>()) versione |= l->text() == QStringLiteral("Versione 1.0.0");
+    QVERIFY(versione);
+    about.StartSysInfo();  // no tool on the machine
+    programmi.trovati.insert(programmi.cercati.first(), QStringLiteral("/usr/bin/strumento"));
+    about.StartSysInfo();  // the first tool found is started
+    impostaProgrammi(nullptr);
+    QCOMPARE(programmi.avviati, QStringList{"/usr/bin/strumento"});
+    QCOMPARE(messaggi_->testi().last(), QStringLiteral("Informazioni sul sistema non disponibili in questa fase."));
+    QCOMPARE(messaggi_->testi().size(), 2);
   }
 
  private:

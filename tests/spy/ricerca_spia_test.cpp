@@ -111,30 +111,16 @@ TEST(RicercaSpia, SpanLimitsTheExaminedDraws) {
   EXPECT_EQ(std::make_pair(vuoto.TotaleEstrazioni, Righe(vuoto, {1})), std::make_pair(0, std::string("01 0 0.000 ")));
 }
 
-TEST(RicercaSpia, WatchedDrawsIgnoreValuesOutsideOneToNinety) {
-  const auto e = RicercaSpia(Numero(5, 1), Archivio({"5 1 2 3 4", "0 95 99 12 90"}));
+TEST(RicercaSpia, ReadsTheArchiveFromAPathAndIgnoresValuesOutsideOneToNinety) {
+  const prova::CartellaTemporanea cartella;
+  const std::string percorso =
+      cartella.Scrivi("estrazioni.txt", prova::TestoArchivio(prova::Estrazioni({"5 1 2 3 4", "0 95 99 12 90"})));
+  const auto e = RicercaSpia(Numero(5, 1), percorso);
   int totale = 0;
   for (int n = 1; n <= 90; ++n) totale += e.Sortite[n];
   EXPECT_EQ(totale, 2);
-  EXPECT_EQ(e.Sortite[90], 1);
-}
-
-TEST(RicercaSpia, ReadsTheArchiveFromAPath) {
-  const prova::CartellaTemporanea cartella;
-  const std::string percorso =
-      cartella.Scrivi("estrazioni.txt", prova::TestoArchivio(prova::Estrazioni({"5 1 2 3 4", "60 11 12 13 14"})));
-  EXPECT_EQ(Righe(RicercaSpia(Numero(5, 1), percorso), {60}), "60 1 100.000 0");
+  EXPECT_EQ(Righe(e, {90}), "90 1 100.000 0");
   EXPECT_EQ(RicercaSpia(Numero(5, 1), cartella.File("manca.txt")).TotaleEstrazioni, 0);
-}
-
-TEST(ParametriRicerca, DefaultStartAndPairList) {
-  EXPECT_EQ(InizioPredefinito(2722), 1);
-  EXPECT_EQ(InizioPredefinito(2723), 2723);
-  EXPECT_EQ(InizioPredefinito(0), 1);
-  // Items outside the ten pairs mean every pair.
-  EXPECT_TRUE(CoppiaDaElenco(0).Tutte());
-  EXPECT_TRUE(CoppiaDaElenco(11).Tutte());
-  EXPECT_EQ(TestoCoppia({}), "TUTTE");
 }
 
 }  // namespace

@@ -34,9 +34,7 @@ std::string Somme(const SommeZevedive& s, std::initializer_list<int> numeri) {
 TEST(Zevedive, DefaultRunSumsTheTwoBestOfEachStudy) {
   SommeZevedive somme;
   const EsitoZevedive e = Zevedive(UnColpo(), ArchivioZevedive(), somme);
-  EXPECT_EQ(e.EstrazioneSpia, 10);
-  EXPECT_EQ(e.Inizio, 1);
-  EXPECT_EQ(e.Fine, 9);
+  EXPECT_EQ((std::array{e.EstrazioneSpia, e.Inizio, e.Fine}), (std::array{10, 1, 9}));
   const std::array<std::optional<int>, 15> spie = {
       1, 2, 10, 45, std::nullopt, 3, 11, 46, std::nullopt, 12, 47, std::nullopt, 55, std::nullopt, std::nullopt};
   EXPECT_EQ(e.Spie, spie);
@@ -64,7 +62,6 @@ TEST(Zevedive, AccumulationAddsOntoTheKeptTotals) {
   p.Somma = true;
   const EsitoZevedive e = Zevedive(p, archivio, somme);
   EXPECT_EQ(Somme(somme, {60, 61}), "60:6/2 61:4/0");
-  EXPECT_EQ(e.MiglioriSomme[0].SommaSortite, 6);
   EXPECT_EQ(e.MiglioriConvergenze[0].Convergenze, 2);
   p.Somma = false;
   Zevedive(p, archivio, somme);
@@ -82,11 +79,9 @@ TEST(Zevedive, AccumulationAddsOntoTheKeptTotals) {
 }
 
 TEST(Zevedive, SpanStartFromTheSliderAndTheSpyDraw) {
-  EXPECT_EQ(InizioDaVelocita(0, 5000), 1);
-  EXPECT_EQ(InizioDaVelocita(1, 2723), 2723);
-  EXPECT_EQ(InizioDaVelocita(1, 2722), 1);
-  EXPECT_EQ(InizioDaVelocita(2, 3000), 1);
-  EXPECT_EQ(InizioDaVelocita(2, 3594), 3594);
+  EXPECT_EQ((std::array{InizioDaVelocita(0, 5000), InizioDaVelocita(1, 2722), InizioDaVelocita(1, 2723),
+                        InizioDaVelocita(2, 3593), InizioDaVelocita(2, 3594)}),
+            (std::array{1, 1, 2723, 1, 3594}));
 
   // A spy draw before the slider's start: the span reaches back 200 draws.
   const auto archivio = prova::Archivio(std::vector<prova::Cinque>(2800, prova::Cinque{11, 22, 33, 44, 55}));
@@ -95,12 +90,10 @@ TEST(Zevedive, SpanStartFromTheSliderAndTheSpyDraw) {
   p.Velocita = 1;
   p.EstrazioneSpia = 500;
   EsitoZevedive e = Zevedive(p, archivio, somme);
-  EXPECT_EQ(e.Inizio, 300);
-  EXPECT_EQ(e.Fine, 499);
+  EXPECT_EQ(std::make_pair(e.Inizio, e.Fine), std::make_pair(300, 499));
   p.EstrazioneSpia = 2800;
   e = Zevedive(p, archivio, somme);
-  EXPECT_EQ(e.Inizio, 2723);
-  EXPECT_EQ(e.Fine, 2799);
+  EXPECT_EQ(std::make_pair(e.Inizio, e.Fine), std::make_pair(2723, 2799));
   // All fifteen spies occur: cases at 2723, 2726, ..., 2798 (26), and each
   // study's two best are 11 and 22 with 26.
   EXPECT_EQ(Somme(somme, {11, 22, 33}), "11:390/15 22:390/15 33:-/0");  // 15 x 26
@@ -119,23 +112,17 @@ TEST(RaccogliStudio, FirstNByCountThenNumberOrder) {
   RaccogliStudio(studio, 90, tutte);
   EXPECT_EQ(Somme(tutte, {4, 9, 1}), "4:4/1 9:2/0 1:0/0");
 
-  EXPECT_EQ(PrimiDaRaccogliere(true, 2), 2);
-  EXPECT_EQ(PrimiDaRaccogliere(true, 0), 5);
-  EXPECT_EQ(PrimiDaRaccogliere(true, 91), 5);
-  EXPECT_EQ(PrimiDaRaccogliere(true, 90), 90);
-  EXPECT_EQ(PrimiDaRaccogliere(false, 2), 90);
-  EXPECT_EQ(TopDaTesto("abc"), 0);
-  EXPECT_EQ(TopDaTesto("7"), 7);
-  EXPECT_EQ(PrimiDaRaccogliere(true, TopDaTesto("")), 5);
+  // TOP outside 1..90, empty or not a number means 5; without the top cut, all 90.
+  EXPECT_EQ((std::array{PrimiDaRaccogliere(true, 2), PrimiDaRaccogliere(true, 0), PrimiDaRaccogliere(true, 91),
+                        PrimiDaRaccogliere(true, 90), PrimiDaRaccogliere(false, 2)}),
+            (std::array{2, 5, 5, 90, 90}));
+  EXPECT_EQ((std::array{TopDaTesto("abc"), TopDaTesto("7"), TopDaTesto("")}), (std::array{0, 7, 0}));
 }
 
 TEST(ClassificaConvergenze, ExchangeRanking) {
   // The exchanges move 1 behind 3 although both have one point.
   SommeZevedive s;
-  s.Convergenze[1] = 1;
-  s.Convergenze[2] = 3;
-  s.Convergenze[3] = 1;
-  s.Convergenze[4] = 3;
+  s.Convergenze = {0, 1, 3, 1, 3};
   const auto c = ClassificaConvergenze(s);
   EXPECT_EQ((std::array<int, 4>{c[0].Numero, c[1].Numero, c[2].Numero, c[3].Numero}), (std::array<int, 4>{2, 4, 3, 1}));
   EXPECT_EQ(c[3].Convergenze, 1);

@@ -50,7 +50,6 @@ TEST(SpiaCli, KindsPositionsAndCombinations) {
   const std::pair<const char*, int> casi[] = {
       {"--spia 5 --posizione 1", 1},  // r3 opens the case, r4 is watched
       {"--tipo ambo --spia 1,17 --combinazione xor", 2},
-      {"--tipo somma --spia 3 --posizione 1-2", 1},
       {"--tipo ciclometrica --spia 1", 2},
       {"--ruota Cagliari --spia 5", 0},
   };

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "spy/IntestazioniStampa.h"
 #include "spy/RigheTabella.h"
 #include "spy/VariantiSpia.h"
 
@@ -52,13 +51,6 @@ TEST(RigheTabella, TopTenKeepsTheTenLargestAndSortsThemAfterwards) {
   RigheTabella poche = {{"01", "1"}, {"02", "2"}};
   TieniMigliori(poche, 1, 10, '.');
   EXPECT_EQ(poche.size(), 2u);
-}
-
-TEST(IntestazioneStampa, BuildsBothLinesFromTheChoiceTexts) {
-  const TestiScelte t{"Numero Spia", "17", "9", "Bari", "TUTTE", "2723: 05/01/1980", "3000: 07/09/1985"};
-  const IntestazioneStampa r = ComponiIntestazione(t);
-  EXPECT_EQ(r.Titolo, "  Numeri Successori Numero Spia - Numeretto: 17  - Colpi: 9 - Ruota: Bari");
-  EXPECT_EQ(r.Sottotitolo, "  Posiz. Numeretto: TUTTE - Ricerca DA: 2723: 05/01/1980 A: 3000: 07/09/1985");
 }
 
 TEST(VariantiSpia, DescribeTheTenWindows) {

@@ -119,14 +119,5 @@ TEST(RaccogliStudio, FirstNByCountThenNumberOrder) {
   EXPECT_EQ((std::array{TopDaTesto("abc"), TopDaTesto("7"), TopDaTesto("")}), (std::array{0, 7, 0}));
 }
 
-TEST(ClassificaConvergenze, ExchangeRanking) {
-  // The exchanges move 1 behind 3 although both have one point.
-  SommeZevedive s;
-  s.Convergenze = {0, 1, 3, 1, 3};
-  const auto c = ClassificaConvergenze(s);
-  EXPECT_EQ((std::array<int, 4>{c[0].Numero, c[1].Numero, c[2].Numero, c[3].Numero}), (std::array<int, 4>{2, 4, 3, 1}));
-  EXPECT_EQ(c[3].Convergenze, 1);
-}
-
 }  // namespace
 }  // namespace ruotario

@@ -1,8 +1,5 @@
-// Sorting and cutting of result rows, the printed heading lines and the
-// descriptors of the ten study windows.
 #include <gtest/gtest.h>
 
-#include "spy/IntestazioniStampa.h"
 #include "spy/RigheTabella.h"
 #include "spy/VariantiSpia.h"
 
@@ -10,111 +7,65 @@ using namespace ruotario;
 
 namespace {
 
-std::vector<std::string> colonna(const RigheTabella& righe, std::size_t c) {
-  std::vector<std::string> v;
-  for (const auto& r : righe) v.push_back(r[c]);
-  return v;
-}
-
-RigheTabella campione() {
-  // Number, Sortite, percentage with a comma, delay.
-  return {{"01", "9", "75,000", "2"},
-          {"02", "12", "8,500", ""},
-          {"03", "0", "0,000", ""},
-          {"04", "12", "100,000", "0"},
-          {"05", "3", "133,333", "1"}};
+// The number column, blank-separated.
+std::string Numeri(const RigheTabella& righe) {
+  std::string t;
+  for (const auto& r : righe) t += (t.empty() ? "" : " ") + r[0];
+  return t;
 }
 
 }  // namespace
 
 TEST(RigheTabella, SortsNumbersAsNumbersAndKeepsEqualKeysInOrder) {
-  RigheTabella righe = campione();
+  // Number, Sortite, percentage with a comma, delay.
+  RigheTabella righe = {{"01", "9", "75,000", "2"},
+                        {"02", "12", "8,500", ""},
+                        {"03", "0", "0,000", ""},
+                        {"04", "12", "100,000", "0"},
+                        {"05", "3", "133,333", "1"}};
   OrdinaRighe(righe, 1, Verso::Decrescente, ',');
-  // 12 above 9; the two 12s keep their order (02 before 04).
-  EXPECT_EQ(colonna(righe, 0), (std::vector<std::string>{"02", "04", "01", "05", "03"}));
-
+  EXPECT_EQ(Numeri(righe), "02 04 01 05 03");  // 12 above 9; the two 12s keep their order
   OrdinaRighe(righe, 2, Verso::Decrescente, ',');
-  EXPECT_EQ(colonna(righe, 0), (std::vector<std::string>{"05", "04", "01", "02", "03"}));
-
-  // Empty delays sort with the zeros, and stay in their current order.
+  EXPECT_EQ(Numeri(righe), "05 04 01 02 03");
   OrdinaRighe(righe, 3, Verso::Crescente, ',');
-  EXPECT_EQ(colonna(righe, 0), (std::vector<std::string>{"04", "02", "03", "05", "01"}));
-
+  EXPECT_EQ(Numeri(righe), "04 02 03 05 01");  // empty delays sort with the zeros, in their order
   OrdinaRighe(righe, 0, Verso::Crescente, ',');
-  EXPECT_EQ(colonna(righe, 0), (std::vector<std::string>{"01", "02", "03", "04", "05"}));
-  // Whole rows move together.
-  EXPECT_EQ(righe[4], (RigaTabella{"05", "3", "133,333", "1"}));
-}
+  EXPECT_EQ(righe[4], (RigaTabella{"05", "3", "133,333", "1"}));  // whole rows move together
 
-TEST(RigheTabella, ReadsCellsInTheLocaleSeparator) {
-  EXPECT_DOUBLE_EQ(ChiaveNumerica("75,000", ','), 75.0);
-  EXPECT_DOUBLE_EQ(ChiaveNumerica("133.333", '.'), 133.333);
   EXPECT_DOUBLE_EQ(ChiaveNumerica(" 12 ", '.'), 12.0);
-  EXPECT_DOUBLE_EQ(ChiaveNumerica("-3", '.'), -3.0);
-  EXPECT_DOUBLE_EQ(ChiaveNumerica("", '.'), 0.0);
-  EXPECT_DOUBLE_EQ(ChiaveNumerica("abc", '.'), 0.0);
-  // The other separator is not a decimal point in this locale.
-  EXPECT_DOUBLE_EQ(ChiaveNumerica("8.500", ','), 0.0);
+  EXPECT_DOUBLE_EQ(ChiaveNumerica("8.500", ','), 0.0);  // not a decimal point in this locale
 }
 
 TEST(RigheTabella, TopTenKeepsTheTenLargestAndSortsThemAfterwards) {
   RigheTabella righe = RigheNumeri(4);
   ASSERT_EQ(righe.size(), 90u);
   EXPECT_EQ(righe[0], (RigaTabella{"01", "", "", ""}));
-  EXPECT_EQ(righe[89][0], "90");
   for (std::size_t i = 0; i < righe.size(); ++i) righe[i][1] = std::to_string((i * 37) % 90);  // all distinct
   TieniMigliori(righe, 1, 10, '.');
   ASSERT_EQ(righe.size(), 10u);
-  EXPECT_EQ(righe[0][1], "89");
-  EXPECT_EQ(righe[9][1], "80");
+  EXPECT_EQ(righe[0][1] + " " + righe[9][1], "89 80");
   OrdinaRighe(righe, 0, Verso::Crescente, '.');
-  EXPECT_EQ(righe.size(), 10u);
   // Number n has count (n-1)*37 mod 90; the counts 80..89 belong to these numbers.
-  EXPECT_EQ(colonna(righe, 0), (std::vector<std::string>{"13", "18", "30", "35", "47", "52", "64", "69", "81", "86"}));
+  EXPECT_EQ(Numeri(righe), "13 18 30 35 47 52 64 69 81 86");
 
   RigheTabella poche = {{"01", "1"}, {"02", "2"}};
   TieniMigliori(poche, 1, 10, '.');
   EXPECT_EQ(poche.size(), 2u);
 }
 
-TEST(RigheTabella, SplitsTheColumnFormatKeepingBlanks) {
-  EXPECT_EQ(TitoliFormato("    Numero    |    Sortite    |  %Esiti Vin.   |   Ritar. Rel.    "),
-            (std::vector<std::string>{"    Numero    ", "    Sortite    ", "  %Esiti Vin.   ", "   Ritar. Rel.    "}));
-  EXPECT_EQ(TitoliFormato("a"), (std::vector<std::string>{"a"}));
-}
-
-TEST(IntestazioneStampa, BuildsBothLinesFromTheChoiceTexts) {
-  TestiScelte t{"Numero Spia", "17", "9", "Bari", "TUTTE", "2723: 05/01/1980", "3000: 07/09/1985"};
-  const IntestazioneStampa r = ComponiIntestazione(t);
-  EXPECT_EQ(r.Titolo, "  Numeri Successori Numero Spia - Numeretto: 17  - Colpi: 9 - Ruota: Bari");
-  EXPECT_EQ(r.Sottotitolo, "  Posiz. Numeretto: TUTTE - Ricerca DA: 2723: 05/01/1980 A: 3000: 07/09/1985");
-
-  t.Numero = "5";
-  t.Posizione = "1 - 2";
-  EXPECT_EQ(ComponiIntestazione(t).Titolo, "  Numeri Successori Numero Spia - Numeretto: 5  - Colpi: 9 - Ruota: Bari");
-  EXPECT_EQ(ComponiIntestazione(t).Sottotitolo.substr(0, 26), "  Posiz. Numeretto: 1 - 2 ");
-}
-
 TEST(VariantiSpia, DescribeTheTenWindows) {
-  const VarianteSpia* ca = VariantePerNome("FrmSPYCa");
-  ASSERT_NE(ca, nullptr);
-  EXPECT_EQ(ca->Titolo, "Cadenza Spia");
-  EXPECT_EQ(VociSpia(*ca).front(), "0");
-  EXPECT_EQ(VociSpia(*ca).back(), "9");
+  EXPECT_EQ(VariantePerNome("FrmSPYCa")->Titolo, "Cadenza Spia");
+  EXPECT_EQ(VociSpia(*VariantePerNome("FrmSPYCa")).front(), "0");
   EXPECT_EQ(VariantePerNome("FrmSPYDISTANZAciclo")->SpiaMassima, 45);
   EXPECT_EQ(VariantePerNome("FrmSPYDifferenzaPIU")->Titolo, "Differfenza (positiva) Ambo Spia");
   EXPECT_EQ(VariantePerNome("FrmSPY3")->CombinazionePredefinita, Combinazione::Or);
-  EXPECT_EQ(VariantePerNome("FrmSPY2")->CombinazionePredefinita, Combinazione::And);
   EXPECT_EQ(VariantePerNome("nessuna"), nullptr);
-
   EXPECT_EQ(VociPosizione(ElencoPosizioni::Posti), (std::vector<std::string>{"TUTTE", "1", "2", "3", "4", "5"}));
   const auto coppie = VociPosizione(ElencoPosizioni::Coppie);
   ASSERT_EQ(coppie.size(), 11u);
-  EXPECT_EQ(coppie[1], "1 - 2");
-  EXPECT_EQ(coppie[4], "1 - 5");
-  EXPECT_EQ(coppie[5], "2 - 3");
-  EXPECT_EQ(coppie[10], "4 - 5");
-  // The pair list's items mean the engine's pairs.
+  EXPECT_EQ(coppie[4] + " " + coppie[5], "1 - 5 2 - 3");
+  // The pair list's items mean the engine's pairs; any other item means every pair.
+  EXPECT_TRUE(CoppiaDaElenco(0).Tutte() && CoppiaDaElenco(11).Tutte());
+  EXPECT_EQ(TestoCoppia({}), "TUTTE");
   for (int i = 1; i <= 10; ++i) EXPECT_EQ(TestoCoppia(CoppiaDaElenco(i)), coppie[static_cast<std::size_t>(i)]);
-  EXPECT_TRUE(VociPosizione(ElencoPosizioni::Nessuno).empty());
 }

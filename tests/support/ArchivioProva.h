@@ -65,6 +65,18 @@ inline std::string RecordRuota(int indice, const Cinque& numeri, int ruota = 1) 
   return RecordRuote(DataProva(indice + 1, 1939), ruote);
 }
 
+// Draws written as texts of five numbers, "1 2 5 3 4", so that long archives stay short.
+inline std::vector<Cinque> Estrazioni(const std::vector<std::string>& testi) {
+  std::vector<Cinque> estrazioni;
+  for (const auto& t : testi) {
+    std::istringstream in(t);
+    Cinque c{};
+    for (int& n : c) in >> n;
+    estrazioni.push_back(c);
+  }
+  return estrazioni;
+}
+
 inline std::string Unisci(const std::vector<std::string>& righe, const std::string& separatore = "\r\n") {
   std::string testo;
   for (std::size_t i = 0; i < righe.size(); ++i) testo += (i ? separatore : "") + righe[i];

@@ -4,77 +4,42 @@
 
 using namespace ruotario;
 
-TEST(Fuori90, ReducesOnlyAbove90) {
-  EXPECT_EQ(Fuori90(90), 90);
-  EXPECT_EQ(Fuori90(91), 1);
-  EXPECT_EQ(Fuori90(120), 30);
-  EXPECT_EQ(Fuori90(180), 90);
-  EXPECT_EQ(Fuori90(181), 1);
-  EXPECT_EQ(Fuori90(32767), 7);
-  EXPECT_EQ(Fuori90(0), 0);
-  EXPECT_EQ(Fuori90(-5), -5);
-}
-
-TEST(DueCifre, FormatsAndChangesTheCallersVariable) {
-  int n = 95;
-  EXPECT_EQ(DueCifre(n), "05");
-  EXPECT_EQ(n, 5);
-  n = -3;
-  EXPECT_EQ(DueCifre(n), "01");
-  EXPECT_EQ(n, 1);
-  n = 0;
-  EXPECT_EQ(DueCifre(n), "00");
-  EXPECT_EQ(n, 0);
-  n = 10;
-  EXPECT_EQ(DueCifre(n), "10");
-  EXPECT_EQ(n, 10);
-  EXPECT_EQ(DueCifre(90), "90");
-  EXPECT_EQ(DueCifre(5), "05");
-}
-
-TEST(Vertibile, PairsEveryNumberSymmetrically) {
-  const std::pair<int, int> coppie[] = {{9, 90}, {90, 9}, {11, 19}, {19, 11}, {88, 89}, {89, 88},
-                                        {10, 1}, {1, 10}, {45, 54}, {70, 7},  {91, 10}, {0, 9}};
-  for (const auto& [n, atteso] : coppie) EXPECT_EQ(Vertibile(n), atteso) << n;
-  for (int n = 1; n <= 90; ++n) {
-    const int v = Vertibile(n);
-    ASSERT_GE(v, 1) << n;
-    ASSERT_LE(v, 90) << n;
-    EXPECT_EQ(Vertibile(v), n) << n;
-    EXPECT_NE(v, n) << n;
+TEST(NumeriLotto, ReductionAndTwoDigitText) {
+  for (const auto& [n, atteso] :
+       {std::pair{90, 90}, {91, 1}, {120, 30}, {180, 90}, {181, 1}, {32767, 7}, {0, 0}, {-5, -5}})
+    EXPECT_EQ(Fuori90(n), atteso) << n;
+  // DueCifre changes the caller's variable: reduced above 90, 1 when negative.
+  for (const auto& [n, testo, dopo] :
+       {std::tuple{95, "05", 5}, {-3, "01", 1}, {0, "00", 0}, {10, "10", 10}, {90, "90", 90}, {7, "07", 7}}) {
+    int v = n;
+    EXPECT_EQ(DueCifre(v), testo) << n;
+    EXPECT_EQ(v, dopo) << n;
   }
 }
 
-TEST(Classifiers, DecinaFiguraCadenzaIncludingOutOfRange) {
-  EXPECT_EQ(Decina(1), 0);
-  EXPECT_EQ(Decina(9), 0);
-  EXPECT_EQ(Decina(10), 1);
-  EXPECT_EQ(Decina(89), 8);
-  EXPECT_EQ(Decina(90), 0);
-  EXPECT_EQ(Decina(0), 0);
-
-  EXPECT_EQ(Figura(90), 9);
-  EXPECT_EQ(Figura(18), 9);
-  EXPECT_EQ(Figura(19), 1);
-  EXPECT_EQ(Figura(89), 8);
-  EXPECT_EQ(Figura(9), 9);
-  EXPECT_EQ(Figura(0), 0);
-  EXPECT_EQ(Figura(91), 0);
-
-  EXPECT_EQ(Cadenza(90), 0);
-  EXPECT_EQ(Cadenza(1), 1);
-  EXPECT_EQ(Cadenza(47), 7);
-  EXPECT_EQ(Cadenza(91), 0);
-  EXPECT_EQ(Cadenza(-4), 0);
+TEST(NumeriLotto, VertibilePairsEveryNumberSymmetrically) {
+  for (const auto& [n, atteso] : {std::pair{9, 90}, {11, 19}, {88, 89}, {10, 1}, {45, 54}, {70, 7}, {91, 10}, {0, 9}})
+    EXPECT_EQ(Vertibile(n), atteso) << n;
+  for (int n = 1; n <= 90; ++n) {
+    const int v = Vertibile(n);
+    ASSERT_TRUE(v >= 1 && v <= 90 && v != n) << n;
+    EXPECT_EQ(Vertibile(v), n) << n;
+  }
 }
 
-TEST(ValoreTesto, ReadsLeadingDigitsOnly) {
-  EXPECT_EQ(ValoreTesto("00"), 0);
-  EXPECT_EQ(ValoreTesto("  "), 0);
-  EXPECT_EQ(ValoreTesto(""), 0);
-  EXPECT_EQ(ValoreTesto("x5"), 0);
-  EXPECT_EQ(ValoreTesto("07"), 7);
-  EXPECT_EQ(ValoreTesto(" 7"), 7);
-  EXPECT_EQ(ValoreTesto("4|"), 4);
-  EXPECT_EQ(ValoreTesto("99"), 99);
+TEST(NumeriLotto, ClassifiersIncludingOutOfRange) {
+  // n, Decina, Figura, Cadenza
+  const int righe[][4] = {{1, 0, 1, 1},  {9, 0, 9, 9},  {10, 1, 1, 0}, {18, 1, 9, 8}, {19, 1, 1, 9},
+                          {89, 8, 8, 9}, {90, 0, 9, 0}, {0, 0, 0, 0},  {91, 0, 0, 0}, {-4, 0, 0, 0}};
+  for (const auto& r : righe) {
+    EXPECT_EQ(Decina(r[0]), r[1]) << r[0];
+    EXPECT_EQ(Figura(r[0]), r[2]) << r[0];
+    EXPECT_EQ(Cadenza(r[0]), r[3]) << r[0];
+  }
+}
+
+TEST(NumeriLotto, ValoreTestoReadsLeadingDigitsOnly) {
+  for (const auto& [testo, atteso] :
+       {std::pair{"00", 0}, {"  ", 0}, {"", 0}, {"x5", 0}, {"07", 7}, {" 7", 7}, {"4|", 4}})
+    EXPECT_EQ(ValoreTesto(testo), atteso) << testo;
 }

@@ -6,8 +6,8 @@
 
 #include <csignal>
 
-#include "support/ArchivioProva.h"
 #include "archive/ArchivioEstrazioni.h"
+#include "support/ArchivioProva.h"
 
 using namespace ruotario;
 using namespace ruotario::prova;

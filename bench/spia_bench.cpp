@@ -11,12 +11,6 @@
 namespace ruotario::bench {
 namespace {
 
-void BM_LetturaNudaSpia(benchmark::State& state) {
-  const std::string& percorso = PercorsoArchivioBench();
-  for (auto _ : state) benchmark::DoNotOptimize(LetturaNuda(percorso));
-}
-BENCHMARK(BM_LetturaNudaSpia)->Unit(benchmark::kMillisecond);
-
 void BM_RicercaSpia(benchmark::State& state) {
   const std::string& percorso = PercorsoArchivioBench();
   ParametriRicerca p;

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash tools/dipendenze.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DRUOTARIO_BUILD_TESTS=OFF -DRUOTARIO_BUILD_BENCH=OFF >/dev/null
+cmake -S . -B build >/dev/null
 cmake --build build -j"$(nproc)" --target ruotario ruotario-cli ruotario_data
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 #include "app/NumeriLotto.h"
 #include "archive/Estrazione.h"
@@ -178,9 +179,8 @@ EsitoScrittura SostituisciFile(const std::string& percorso, std::string_view con
     return errore("Impossibile sostituire il file: " + causa);
   }
   // Make the rename itself durable.
-  std::string cartella = percorso.substr(0, percorso.find_last_of('/') + 1);
-  if (cartella.empty()) cartella = ".";
-  Descrittore dir(::open(cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  const std::filesystem::path cartella = std::filesystem::path(percorso).parent_path();
+  Descrittore dir(::open(cartella.empty() ? "." : cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (dir.get() >= 0) ::fsync(dir.get());
   return {};
 }

@@ -89,7 +89,6 @@ void leggiPosizione(Argomenti& a, ParametriRicerca& p, std::string_view nomeTipo
   p.Coppia = {primo, secondo};
 }
 
-// Loads the archive; exit status 1 with a message when it is missing or empty.
 }  // namespace
 
 int ComandoSpia(Argomenti& a, std::ostream& out, std::ostream& err) {

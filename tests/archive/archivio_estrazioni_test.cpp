@@ -8,9 +8,6 @@ using namespace ruotario;
 using namespace ruotario::prova;
 
 namespace {
-const std::string kR1 = RecordBari("07/01/1939", {58, 22, 47, 49, 69});
-const std::string kR2 = RecordBari("14/01/1939", {18, 77, 33, 62, 19});
-const std::string kR3 = RecordBari("21/01/1939", {68, 65, 41, 28, 67});
 
 std::vector<std::string> righe(std::string_view testo) {
   std::vector<std::string> v;

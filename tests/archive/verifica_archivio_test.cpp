@@ -7,11 +7,6 @@
 using namespace ruotario;
 using namespace ruotario::prova;
 
-namespace {
-const std::string kR1 = RecordBari("07/01/1939", {58, 22, 47, 49, 69});
-const std::string kR2 = RecordBari("14/01/1939", {18, 77, 33, 62, 19});
-}  // namespace
-
 TEST(ControllaValidita, LineLengthsAndLastDate) {
   EsitoValidita v = ControllaValidita(Unisci({kR1, kR2}));
   EXPECT_TRUE(v.Valido);

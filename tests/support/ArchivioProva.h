@@ -77,6 +77,11 @@ inline std::vector<Cinque> Estrazioni(const std::vector<std::string>& testi) {
   return estrazioni;
 }
 
+// Three well-formed draws of January 1939, for tests that need any small archive.
+inline const std::string kR1 = RecordBari("07/01/1939", {58, 22, 47, 49, 69});
+inline const std::string kR2 = RecordBari("14/01/1939", {18, 77, 33, 62, 19});
+inline const std::string kR3 = RecordBari("21/01/1939", {68, 65, 41, 28, 67});
+
 inline std::string Unisci(const std::vector<std::string>& righe, const std::string& separatore = "\r\n") {
   std::string testo;
   for (std::size_t i = 0; i < righe.size(); ++i) testo += (i ? separatore : "") + righe[i];

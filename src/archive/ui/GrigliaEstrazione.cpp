@@ -30,7 +30,9 @@ GrigliaEstrazione::GrigliaEstrazione(const QString& nome, QWidget* parent)
   horizontalHeader()->setHighlightSections(false);
   verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   verticalHeader()->setHighlightSections(false);
-  verticalHeader()->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("Cagliari")) + 16);
+  verticalHeader()->setMinimumWidth(verticalHeader()->fontMetrics().horizontalAdvance(QStringLiteral("Cagliari")) + 16);
+  horizontalHeader()->setMinimumSectionSize(
+      horizontalHeader()->fontMetrics().horizontalAdvance(QStringLiteral("5° est.")) + 16);
 
   testo_ = new QLineEdit(viewport());
   testo_->setObjectName(QStringLiteral("Testo"));
@@ -228,10 +230,12 @@ void GrigliaEstrazione::updateGeometries() {
 }
 
 QSize GrigliaEstrazione::sizeHint() const {
-  const int larghezza = verticalHeader()->sizeHint().width() +
-                        5 * fontMetrics().horizontalAdvance(QStringLiteral("5° est. ")) + 2 * frameWidth() + 10;
+  const int larghezza =
+      verticalHeader()->minimumWidth() + 5 * horizontalHeader()->minimumSectionSize() + 2 * frameWidth();
   const int altezza = horizontalHeader()->sizeHint().height() + 10 * (fontMetrics().height() + 10) + 2 * frameWidth();
   return {larghezza, altezza};
 }
+
+QSize GrigliaEstrazione::minimumSizeHint() const { return sizeHint(); }
 
 }  // namespace ruotario

@@ -57,6 +57,7 @@ class GrigliaEstrazione : public QTableWidget {
   GrigliaTesto TestoStampa() const;
 
   QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
 
  protected:
   void keyPressEvent(QKeyEvent* evento) override;

@@ -3,7 +3,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPrintDialog>
+#include <QPageSetupDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -53,7 +53,8 @@ class QtStampante final : public Stampante {
     return *printer_;
   }
   bool imposta(QWidget* padre) override {
-    QPrintDialog dialogo(&printer(), padre);
+    // Printer, paper and orientation only: printing has no page range to choose.
+    QPageSetupDialog dialogo(&printer(), padre);
     dialogo.setWindowTitle(QStringLiteral("Imposta stampante"));
     return dialogo.exec() == QDialog::Accepted;
   }

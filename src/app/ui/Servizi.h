@@ -45,7 +45,8 @@ class Stampante {
  public:
   virtual ~Stampante() = default;
   virtual QPrinter& printer() = 0;
-  // Shows the printer set-up dialog titled "Imposta stampante"; false when cancelled.
+  // Shows the page set-up dialog (printer, paper, orientation) titled
+  // "Imposta stampante"; false when cancelled.
   virtual bool imposta(QWidget* padre) = 0;
 };
 

@@ -5,9 +5,12 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QEventLoop>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
 #include <QStatusBar>
@@ -15,6 +18,7 @@
 
 #include "app/Ambiente.h"
 #include "app/GeometriaFinestra.h"
+#include "app/ui/PagineWeb.h"
 #include "app/ui/Servizi.h"
 #include "app/ui/frmMain.h"
 #include "app/ui/frmricalcolastatIC.h"
@@ -205,8 +209,20 @@ void frmMain::carica() {
   }
   const double dpiX = logicalDpiX();
   const double dpiY = logicalDpiY();
-  move(TwipsInPixel(valori[0], dpiX), TwipsInPixel(valori[1], dpiY));
-  resize(TwipsInPixel(valori[2], dpiX), TwipsInPixel(valori[3], dpiY));
+  Rettangolo r{TwipsInPixel(valori[0], dpiX), TwipsInPixel(valori[1], dpiY), TwipsInPixel(valori[2], dpiX),
+               TwipsInPixel(valori[3], dpiY)};
+  // The primary screen first: a window no screen shows goes back onto it.
+  std::vector<Rettangolo> schermi;
+  QList<QScreen*> elenco = QGuiApplication::screens();
+  elenco.removeAll(QGuiApplication::primaryScreen());
+  elenco.prepend(QGuiApplication::primaryScreen());
+  for (const QScreen* s : elenco)
+    if (s)
+      schermi.push_back({s->availableGeometry().x(), s->availableGeometry().y(), s->availableGeometry().width(),
+                         s->availableGeometry().height()});
+  r = RiportaSulloSchermo(r, schermi);
+  move(r.x, r.y);
+  resize(r.larghezza, r.altezza);
 }
 
 void frmMain::salvaGeometria() {
@@ -236,8 +252,13 @@ void frmMain::closeEvent(QCloseEvent* evento) {
 
 void frmMain::impostaStampante() { stampante().imposta(this); }
 
-void frmMain::apriWeb(const QString& percorso) {
-  const QUrl indirizzo(kIndirizzoSito + percorso);
+void frmMain::apriPagina(const QString& nomeAzione) {
+  const QUrl indirizzo = IndirizzoPagina(nomeAzione, QString::fromStdString(Stato().AppDir));
+  if (indirizzo.isLocalFile() && !QFileInfo::exists(indirizzo.toLocalFile())) {
+    messaggi().avviso(this, QStringLiteral("La guida non è disponibile: il file ") + indirizzo.toLocalFile() +
+                                QStringLiteral(" manca."));
+    return;
+  }
   if (!browser().apri(indirizzo))
     messaggi().avviso(this, QStringLiteral("Impossibile avviare il browser per aprire la pagina ") +
                                 indirizzo.toString() + QStringLiteral("."));

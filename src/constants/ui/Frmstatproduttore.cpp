@@ -1,6 +1,5 @@
 #include "constants/ui/Frmstatproduttore.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -87,7 +86,6 @@ Frmstatproduttore::Frmstatproduttore(QWidget* parent) : QWidget(parent) {
   setWindowTitle(QStringLiteral("STATISTICA METODO DELLE KOSTANTI"));
   setAttribute(Qt::WA_DeleteOnClose);
   costruisci();
-  QApplication::processEvents();
   caricaDate();
   caricaParametri();
   preparaGriglie();
@@ -333,6 +331,9 @@ QWidget* Frmstatproduttore::costruisciTabella(Griglia90*& griglia, const char* n
   griglia = new Griglia90(scheda);
   griglia->setObjectName(QString::fromLatin1(nome));
   griglia->ImpostaFormato(kFormatoNumeri);
+  griglia->CentraColonne();
+  // The tab is the table's alone: its columns share the width.
+  griglia->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
   auto* comandi = new QHBoxLayout;
   if (indice == 0) {
@@ -356,10 +357,7 @@ QWidget* Frmstatproduttore::costruisciTabella(Griglia90*& griglia, const char* n
   comandi->addStretch();
 
   auto* layout = new QVBoxLayout(scheda);
-  auto* riga = new QHBoxLayout;
-  riga->addWidget(griglia, 0);
-  riga->addStretch();
-  layout->addLayout(riga, 1);
+  layout->addWidget(griglia, 1);
   layout->addLayout(comandi);
   return scheda;
 }

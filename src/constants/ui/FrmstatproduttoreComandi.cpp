@@ -56,8 +56,7 @@ constexpr int kRigheStampabili = 90;
 
 }  // namespace
 
-std::optional<ParametriStatistica> Frmstatproduttore::scelte() {
-  const ArchivioEstrazioni archivio = ArchivioEstrazioni::CaricaArchivio(Stato().ArchivePath);
+std::optional<ParametriStatistica> Frmstatproduttore::scelte(const ArchivioEstrazioni& archivio) {
   TestiKostanti t;
   t.Ruota = ruota_->currentText().toStdString();
   t.Spia = spia_->currentText().toStdString();
@@ -124,10 +123,10 @@ void Frmstatproduttore::mostraStatistica(const EsitoStatistica& e) {
 
 void Frmstatproduttore::CalcolaStatistica() {
   interrompiRicerca();
-  const auto p = scelte();
+  const ArchivioEstrazioni archivio = ArchivioEstrazioni::CaricaArchivio(Stato().ArchivePath);
+  const auto p = scelte(archivio);
   if (!p) return;
   preparaStatistica(*p);
-  const ArchivioEstrazioni archivio = ArchivioEstrazioni::CaricaArchivio(Stato().ArchivePath);
 
   // The count is repainted at most every 50 ms so the display never slows the run.
   QElapsedTimer orologio;
@@ -161,7 +160,9 @@ void Frmstatproduttore::mostraControlliRicerca(bool ricerca) {
 
 void Frmstatproduttore::CercaMiglioreAmbata() {
   if (ricerca_.InCorso()) return;
-  const auto p = scelte();
+  // Read once here; the worker runs every candidate over these draws.
+  ArchivioEstrazioni archivio = ArchivioEstrazioni::CaricaArchivio(Stato().ArchivePath);
+  const auto p = scelte(archivio);
   if (!p) return;
   ricercaParametri_.Statistica = *p;
   ricercaParametri_.Varia = static_cast<AmbataVariata>(opzioneAmbata());
@@ -174,7 +175,7 @@ void Frmstatproduttore::CercaMiglioreAmbata() {
   // is dropped with the window or once the search has been abandoned.
   const int generazione = ++generazione_;
   ricerca_.Avvia(
-      ricercaParametri_, Stato().ArchivePath,
+      ricercaParametri_, std::move(archivio),
       [this, generazione](int c) {
         QMetaObject::invokeMethod(
             this, [this, generazione, c] { mostraCandidato(generazione, c); }, Qt::QueuedConnection);

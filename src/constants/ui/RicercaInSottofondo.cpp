@@ -13,15 +13,15 @@ RicercaInSottofondo::~RicercaInSottofondo() {
 
 void RicercaInSottofondo::ImpostaPausaTraCandidati(std::chrono::milliseconds pausa) { gPausaMs = pausa.count(); }
 
-void RicercaInSottofondo::Avvia(ParametriMiglioreAmbata parametri, std::string percorsoArchivio, Candidato candidato,
+void RicercaInSottofondo::Avvia(ParametriMiglioreAmbata parametri, ArchivioEstrazioni archivio, Candidato candidato,
                                 Conclusa conclusa) {
   if (InCorso()) return;
   fermare_ = false;
   esito_.reset();
-  lavoro_ = std::thread([this, parametri = std::move(parametri), percorso = std::move(percorsoArchivio),
+  lavoro_ = std::thread([this, parametri = std::move(parametri), archivio = std::move(archivio),
                          candidato = std::move(candidato), conclusa = std::move(conclusa)] {
     EsitoMiglioreAmbata r = CercaMiglioreAmbata(
-        parametri, percorso, [this] { return fermare_.load(); },
+        parametri, archivio, [this] { return fermare_.load(); },
         [this, &candidato](int c) {
           if (candidato) candidato(c);
           attendiPausa();

@@ -9,7 +9,6 @@
 #include <functional>
 #include <mutex>
 #include <optional>
-#include <string>
 #include <thread>
 
 #include "constants/MiglioreAmbata.h"
@@ -28,8 +27,8 @@ class RicercaInSottofondo {
   RicercaInSottofondo& operator=(const RicercaInSottofondo&) = delete;
   ~RicercaInSottofondo();
 
-  // Starts a search reading the archive file once. Ignored while one runs.
-  void Avvia(ParametriMiglioreAmbata parametri, std::string percorsoArchivio, Candidato candidato, Conclusa conclusa);
+  // Starts a search over the draws handed over. Ignored while one runs.
+  void Avvia(ParametriMiglioreAmbata parametri, ArchivioEstrazioni archivio, Candidato candidato, Conclusa conclusa);
   // Asks the running search to stop after the candidate in hand.
   void Ferma();
   // Waits for the worker and hands over its result, once; empty when nothing ran.

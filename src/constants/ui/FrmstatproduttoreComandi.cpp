@@ -255,10 +255,16 @@ void Frmstatproduttore::StampaRicerca() {
     case 3: tabella = testoGriglia(*frequentiGriglia_); break;
     default: tabella = GrigliaDaTabella(*vincenti_); break;
   }
+  // The blanks that widen the headings on screen would push them past the
+  // printed columns.
+  for (std::string& t : tabella.intestazioni) t = QString::fromStdString(t).trimmed().toStdString();
+  // Two pages hold 90 rows: a longer list of wins says what it leaves out.
   const int righe = static_cast<int>(tabella.righe.size());
-  StampaGrigliaTxt(tabella, QString::fromStdString(intestazione.Titolo),
-                   QString::fromStdString(intestazione.Sottotitolo), righe > kRigheStampabili ? kRigheStampabili : 0,
-                   this);
+  QString sottotitolo = QString::fromStdString(intestazione.Sottotitolo);
+  if (righe > kRigheStampabili)
+    sottotitolo += QStringLiteral("  (stampate le prime %1 di %2 righe)").arg(kRigheStampabili).arg(righe);
+  StampaGrigliaTxt(tabella, QString::fromStdString(intestazione.Titolo), sottotitolo,
+                   righe > kRigheStampabili ? kRigheStampabili : 0, this);
 }
 
 }  // namespace ruotario

@@ -2,6 +2,7 @@
 
 #include "app/ui/frmMain.h"
 #include "archive/ui/RegistroArchivio.h"
+#include "constants/ui/RegistroKostanti.h"
 #include "spy/ui/RegistroSpia.h"
 
 namespace ruotario {
@@ -11,6 +12,7 @@ void RegistraFinestreProgramma(frmMain& main) {
   // frmMain itself; the study and archive windows go here.
   RegistraFinestreArchivio(main);
   RegistraFinestreSpia(main);
+  RegistraFinestreKostanti(main);
 }
 
 }  // namespace ruotario

@@ -14,7 +14,7 @@ struct Messaggio {
   QString testo;
   QPointer<QWidget> padre;
   bool padreVisibile = false;
-  QString tipo;  // "avviso", "conferma", "okAnnulla"
+  QString tipo;  // "avviso", "conferma", "okAnnulla", "errore", "confermaAttenzione"
 };
 
 class FintiMessaggi : public Messaggi {
@@ -22,6 +22,10 @@ class FintiMessaggi : public Messaggi {
   void avviso(QWidget* padre, const QString& testo) override { registra(padre, testo, "avviso"); }
   bool conferma(QWidget* padre, const QString& testo) override { return registra(padre, testo, "conferma"); }
   bool okAnnulla(QWidget* padre, const QString& testo) override { return registra(padre, testo, "okAnnulla"); }
+  void errore(QWidget* padre, const QString& testo) override { registra(padre, testo, "errore"); }
+  bool confermaAttenzione(QWidget* padre, const QString& testo) override {
+    return registra(padre, testo, "confermaAttenzione");
+  }
   QStringList testi() const {
     QStringList t;
     for (const auto& m : ricevuti) t << m.testo;
@@ -35,6 +39,25 @@ class FintiMessaggi : public Messaggi {
     ricevuti.push_back({testo, padre, padre && padre->isVisible(), QString::fromLatin1(tipo)});
     return risposta;
   }
+};
+
+// File dialogs answering with scripted choices (empty: cancelled).
+class FintiDialoghiFile : public DialoghiFile {
+ public:
+  struct Apertura {
+    QString titolo, cartella, filtro;
+  };
+  QString apriFile(QWidget*, const QString& titolo, const QString& cartella, const QString& filtro) override {
+    aperture.push_back({titolo, cartella, filtro});
+    return file;
+  }
+  QString scegliCartella(QWidget*, const QString& titolo, const QString& cartella) override {
+    aperture.push_back({titolo, cartella, {}});
+    return cartellaScelta;
+  }
+  QString file;
+  QString cartellaScelta;
+  QList<Apertura> aperture;
 };
 
 class FintoBrowser : public Browser {

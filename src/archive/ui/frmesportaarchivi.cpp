@@ -1,5 +1,8 @@
 #include "archive/ui/frmesportaarchivi.h"
 
+#include <pwd.h>
+#include <unistd.h>
+
 #include <QComboBox>
 #include <QDir>
 #include <QGridLayout>
@@ -22,9 +25,12 @@ QString testo(const std::string& s) { return QString::fromStdString(s); }
 
 const QString kAltraCartella = QStringLiteral("Altra cartella…");
 
+// The login name, under which the desktop mounts removable media.
 QString utente() {
   const QString u = qEnvironmentVariable("USER");
-  return u.isEmpty() ? QDir::home().dirName() : u;
+  if (!u.isEmpty()) return u;
+  const passwd* pw = ::getpwuid(::getuid());
+  return pw ? QString::fromLocal8Bit(pw->pw_name) : QString();
 }
 
 }  // namespace

@@ -159,12 +159,4 @@ TEST(ImportaArchivio, FailuresLeaveTheArchiveAsItWasAndSaySo) {
     EXPECT_EQ(CartellaTemporanea::Leggi(s.app("copiaEstrazioni.txt")), kVecchio);
     EXPECT_FALSE(fs::exists(s.app("TempEstrazioni.txt")));
   }
-  {  // no archive before, none after
-    Scena s(false);
-    ::chmod(s.dir.File("app").c_str(), 0555);
-    const std::string m = SenzaPrivilegi([&] { return s.importa(s.scelto).Messaggio; });
-    ::chmod(s.dir.File("app").c_str(), 0755);
-    EXPECT_TRUE(contiene(m, "L'ARCHIVIO DATI NON È STATO CREATO") && !contiene(m, cancellato)) << m;
-    EXPECT_FALSE(fs::exists(s.archivio));
-  }
 }

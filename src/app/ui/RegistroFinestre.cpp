@@ -2,6 +2,7 @@
 
 #include "app/ui/frmMain.h"
 #include "archive/ui/RegistroArchivio.h"
+#include "archive/ui/RegistroImportExport.h"
 #include "constants/ui/RegistroKostanti.h"
 #include "spy/ui/RegistroSpia.h"
 
@@ -11,6 +12,7 @@ void RegistraFinestreProgramma(frmMain& main) {
   // The shell's own windows (about, glossary, recomputation) are plugged in by
   // frmMain itself; the study and archive windows go here.
   RegistraFinestreArchivio(main);
+  RegistraFinestreImportExport(main);
   RegistraFinestreSpia(main);
   RegistraFinestreKostanti(main);
 }

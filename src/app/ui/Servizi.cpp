@@ -14,8 +14,8 @@ namespace ruotario {
 namespace {
 
 int chiedi(QWidget* padre, const QString& testo, QMessageBox::StandardButtons pulsanti,
-           QMessageBox::StandardButton predefinito) {
-  QMessageBox box(QMessageBox::NoIcon, kTitoloApplicazione, testo, pulsanti, padre);
+           QMessageBox::StandardButton predefinito, QMessageBox::Icon icona = QMessageBox::NoIcon) {
+  QMessageBox box(icona, kTitoloApplicazione, testo, pulsanti, padre);
   box.setDefaultButton(predefinito);
   return box.exec();
 }
@@ -28,6 +28,13 @@ class QtMessaggi final : public Messaggi {
   }
   bool okAnnulla(QWidget* padre, const QString& testo) override {
     return chiedi(padre, testo, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
+  }
+  void errore(QWidget* padre, const QString& testo) override {
+    chiedi(padre, testo, QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Critical);
+  }
+  bool confermaAttenzione(QWidget* padre, const QString& testo) override {
+    return chiedi(padre, testo, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, QMessageBox::Warning) ==
+           QMessageBox::Yes;
   }
 };
 

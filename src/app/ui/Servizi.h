@@ -23,6 +23,10 @@ class Messaggi {
   virtual bool conferma(QWidget* padre, const QString& testo) = 0;
   // Warning with OK and Cancel; true only on OK.
   virtual bool okAnnulla(QWidget* padre, const QString& testo) = 0;
+  // Notice of a failure, with the critical icon and an OK button.
+  virtual void errore(QWidget* padre, const QString& testo) { avviso(padre, testo); }
+  // Question with Yes and No and the warning icon; true only on Yes.
+  virtual bool confermaAttenzione(QWidget* padre, const QString& testo) { return conferma(padre, testo); }
 };
 
 class DialoghiFile {

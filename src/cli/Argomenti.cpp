@@ -74,6 +74,15 @@ std::optional<std::vector<int>> Argomenti::elencoInteri(std::string_view nome, i
   return elenco;
 }
 
+std::optional<std::string> Argomenti::libero() {
+  for (std::size_t i = 0; i < parole_.size(); ++i) {
+    if (prese_[i] || (parole_[i].size() > 1 && parole_[i][0] == '-')) continue;
+    prese_[i] = true;
+    return parole_[i];
+  }
+  return std::nullopt;
+}
+
 void Argomenti::fine() const {
   for (std::size_t i = 0; i < parole_.size(); ++i)
     if (!prese_[i]) throw ErroreUso("opzione sconosciuta: " + parole_[i]);

@@ -28,6 +28,12 @@ bool numero(std::string_view s, std::size_t minimo, std::size_t massimo, int& va
   return true;
 }
 
+std::string testoData(const DataEstrazione& d) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%02d/%02d/%04d", d.giorno, d.mese, d.anno);
+  return buf;
+}
+
 }  // namespace
 
 bool DataValida(const DataEstrazione& d) {
@@ -49,12 +55,6 @@ std::optional<DataEstrazione> LeggiDataArchivio(std::string_view testo) {
       !numero(testo.substr(3, 2), 2, 2, d.mese) || !numero(testo.substr(6, 4), 4, 4, d.anno) || !DataValida(d))
     return std::nullopt;
   return d;
-}
-
-std::string TestoData(const DataEstrazione& d) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%02d/%02d/%04d", d.giorno, d.mese, d.anno);
-  return buf;
 }
 
 std::optional<DataEstrazione> LeggiDataToken(std::string_view token) {
@@ -178,7 +178,7 @@ EsitoFiltro FiltraEstrazione(std::string_view testo, const IntervalloDate& ammes
 
   std::string& t = esito.Testo;
   if (esito.Data) {
-    esito.DataTrovata = TestoData(*esito.Data);
+    esito.DataTrovata = testoData(*esito.Data);
     t = "Data: " + esito.DataTrovata;
   } else {
     t = std::move(conBlank);

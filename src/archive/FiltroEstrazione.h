@@ -36,8 +36,6 @@ bool DataValida(const DataEstrazione& d);
 int ConfrontaDate(const DataEstrazione& a, const DataEstrazione& b);
 // "dd/mm/yyyy" as stored in the archive; nullopt when not a valid date.
 std::optional<DataEstrazione> LeggiDataArchivio(std::string_view testo);
-// "dd/mm/yyyy".
-std::string TestoData(const DataEstrazione& d);
 
 // A token read day first as a date: day and month of one or two digits and a
 // year of two or four digits, separated by two equal "/" or "-"; at least 8

@@ -18,7 +18,12 @@ std::string Riga(const EsitoFiltro& f, int r) {
   return t;
 }
 
-std::string Data(const std::optional<DataEstrazione>& d) { return d ? TestoData(*d) : "-"; }
+std::string Data(const std::optional<DataEstrazione>& d) {
+  if (!d) return "-";
+  char t[32];
+  std::snprintf(t, sizeof t, "%02d/%02d/%04d", d->giorno, d->mese, d->anno);
+  return t;
+}
 
 // The draw of 10/01/2026 as the test pages publish it, Nazionale first.
 const std::array<std::string, kRuoteFiltrate> kEstrazionePagine = {

@@ -4,6 +4,7 @@
 
 #include <QPrinter>
 #include <QtWidgets>
+#include <cstring>
 #include <memory>
 
 #include "app/ui/Servizi.h"
@@ -28,11 +29,14 @@ class FintiMessaggi : public Messaggi {
     return t;
   }
   bool risposta = true;
+  // Answers given in turn to the questions; `risposta` once they run out.
+  QList<bool> risposte;
   QList<Messaggio> ricevuti;
 
  private:
   bool registra(QWidget* padre, const QString& testo, const char* tipo) {
     ricevuti.push_back({testo, padre, padre && padre->isVisible(), QString::fromLatin1(tipo)});
+    if (std::strcmp(tipo, "avviso") != 0 && !risposte.isEmpty()) return risposte.takeFirst();
     return risposta;
   }
 };

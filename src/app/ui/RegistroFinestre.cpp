@@ -1,6 +1,7 @@
 #include "app/ui/RegistroFinestre.h"
 
 #include "app/ui/frmMain.h"
+#include "archive/ui/RegistroArchivio.h"
 #include "spy/ui/RegistroSpia.h"
 
 namespace ruotario {
@@ -8,6 +9,7 @@ namespace ruotario {
 void RegistraFinestreProgramma(frmMain& main) {
   // The shell's own windows (about, glossary, recomputation) are plugged in by
   // frmMain itself; the study and archive windows go here.
+  RegistraFinestreArchivio(main);
   RegistraFinestreSpia(main);
 }
 

@@ -29,19 +29,22 @@ const QString kRicalcolo = QStringLiteral("frmricalcolastatIC");
 
 bool eNuovaEstrazione(const QString& nome) { return nome == kNuovaManuale || nome == kNuovaTelevideo; }
 
-// Ends a local event loop when the watched window is hidden or destroyed.
+// Ends a local event loop when the watched window is closed (hidden by the
+// program) or destroyed. Minimising also sends a hide event, but leaves the
+// window open: an entry in progress must survive it.
 class FineModale : public QObject {
  public:
-  FineModale(QWidget* finestra, QEventLoop& ciclo) : ciclo_(ciclo) {
+  FineModale(QWidget* finestra, QEventLoop& ciclo) : finestra_(finestra), ciclo_(ciclo) {
     finestra->installEventFilter(this);
     connect(finestra, &QObject::destroyed, &ciclo, &QEventLoop::quit);
   }
-  bool eventFilter(QObject*, QEvent* e) override {
-    if (e->type() == QEvent::Hide) ciclo_.quit();
+  bool eventFilter(QObject* oggetto, QEvent* e) override {
+    if (oggetto == finestra_ && e->type() == QEvent::Hide && finestra_->isHidden()) ciclo_.quit();
     return false;
   }
 
  private:
+  QWidget* finestra_;
   QEventLoop& ciclo_;
 };
 

@@ -1,9 +1,9 @@
 #include "archive/FiltroEstrazione.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "app/NumeriLotto.h"
+#include "archive/ControlloData.h"
 
 namespace ruotario {
 
@@ -28,12 +28,6 @@ bool numero(std::string_view s, std::size_t minimo, std::size_t massimo, int& va
   return true;
 }
 
-std::string testoData(const DataEstrazione& d) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%02d/%02d/%04d", d.giorno, d.mese, d.anno);
-  return buf;
-}
-
 }  // namespace
 
 bool DataValida(const DataEstrazione& d) {
@@ -47,14 +41,6 @@ int ConfrontaDate(const DataEstrazione& a, const DataEstrazione& b) {
   const long x = a.anno * 10000L + a.mese * 100L + a.giorno;
   const long y = b.anno * 10000L + b.mese * 100L + b.giorno;
   return x < y ? -1 : (x > y ? 1 : 0);
-}
-
-std::optional<DataEstrazione> LeggiDataArchivio(std::string_view testo) {
-  DataEstrazione d;
-  if (testo.size() != 10 || testo[2] != '/' || testo[5] != '/' || !numero(testo.substr(0, 2), 2, 2, d.giorno) ||
-      !numero(testo.substr(3, 2), 2, 2, d.mese) || !numero(testo.substr(6, 4), 4, 4, d.anno) || !DataValida(d))
-    return std::nullopt;
-  return d;
 }
 
 std::optional<DataEstrazione> LeggiDataToken(std::string_view token) {
@@ -178,7 +164,7 @@ EsitoFiltro FiltraEstrazione(std::string_view testo, const IntervalloDate& ammes
 
   std::string& t = esito.Testo;
   if (esito.Data) {
-    esito.DataTrovata = testoData(*esito.Data);
+    esito.DataTrovata = TestoData(*esito.Data);
     t = "Data: " + esito.DataTrovata;
   } else {
     t = std::move(conBlank);

@@ -34,8 +34,6 @@ using NumeriFiltrati = std::array<std::array<std::string, 5>, kRuoteFiltrate>;
 bool DataValida(const DataEstrazione& d);
 // -1, 0, 1 as a is before, equal to or after b.
 int ConfrontaDate(const DataEstrazione& a, const DataEstrazione& b);
-// "dd/mm/yyyy" as stored in the archive; nullopt when not a valid date.
-std::optional<DataEstrazione> LeggiDataArchivio(std::string_view testo);
 
 // A token read day first as a date: day and month of one or two digits and a
 // year of two or four digits, separated by two equal "/" or "-"; at least 8

@@ -8,6 +8,7 @@
 
 #include "app/Ambiente.h"
 #include "archive/ArchivioEstrazioni.h"
+#include "archive/ControlloData.h"
 #include "archive/FiltroEstrazione.h"
 #include "archive/ScritturaArchivio.h"
 #include "cli/Comandi.h"
@@ -64,7 +65,7 @@ std::optional<Accodata> accoda(const EsitoFiltro& f, const std::string& percorso
     }
     if (!archivio.Vuoto()) {
       const std::string_view ultima = archivio.Ultima().Data();
-      const auto data = LeggiDataArchivio(ultima);
+      const auto data = DataDaTesto(ultima);
       if (!data) {
         err << "Estrazione non accodata: la data dell'ultima estrazione in archivio (\"" << ultima
             << "\") non è leggibile (--forza per accodarla comunque).\n";

@@ -133,6 +133,16 @@ class NuovaEstrazioneTelevideoTest : public QObject {
     QCOMPARE(f_->Griglia()->Corrente().colonna, 1);
     QVERIFY(messaggi_.ricevuti.size() == 1 && archivio() == Unisci({kR1, kR2, kR3}));  // nothing written yet
 
+    // The other pages give the same draw, as on the command line.
+    for (const char* altra : {"agenzia.txt", "messaggio.txt", "televideo.txt"}) {
+      appunti_.contenuto = pagina(altra);
+      clic("CmdIncolla");
+      clic("CmdFiltra");
+      QCOMPARE(f_->DataScelta()->date(), QDate(2026, 1, 10));
+      for (int r = 1; r <= 10; ++r)
+        QCOMPARE(riga(r).remove(' ').toStdString(), kRecordPagine.substr(static_cast<std::size_t>(11 * r), 10));
+    }
+
     messaggi_.ricevuti.clear();
     clic("cmdSalva");
     QCOMPARE(messaggi_.testi(), (QStringList{kConferma, kSuccesso}));

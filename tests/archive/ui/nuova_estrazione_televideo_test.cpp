@@ -110,6 +110,9 @@ class NuovaEstrazioneTelevideoTest : public QObject {
     clic("CmdIncolla");
     QCOMPARE(messaggi_.testi(), QStringList{QStringLiteral("Gli Appunti non contengono nessun testo.")});
     QVERIFY(!f_->TestoUtente());
+    // A click empties the instructions for the user's own text.
+    QTest::mouseClick(box()->viewport(), Qt::LeftButton);
+    QVERIFY(box()->toPlainText().isEmpty() && f_->TestoUtente());
 
     appunti_.contenuto = pagina("televideo.txt");
     clic("CmdIncolla");

@@ -4,29 +4,19 @@
 #include <nlohmann/json.hpp>
 
 #include "support/EseguiCli.h"
+#include "support/PagineProva.h"
 
 using namespace ruotario::prova;
 
-namespace {
-
-std::string Pagina(const std::string& nome) { return std::string(RUOTARIO_TEST_DATA) + "/pagine/" + nome; }
-
-// The stored record of the draw of 10/01/2026 the test pages publish.
-const std::string kRecordPagine = Record(
-    "10/01/2026", {23, 45, 8,  67, 11, 90, 1,  34, 56, 72, 14, 3,  77, 29, 60, 5,  88, 41, 19, 36, 62, 70, 9,  44, 13,
-                   31, 2,  85, 58, 27, 48, 66, 17, 4,  79, 10, 53, 38, 81, 6,  57, 24, 69, 15, 40, 33, 86, 21, 50, 7});
-
-}  // namespace
-
 TEST(CliFiltra, EveryPageFromFileOrStandardInput) {
   for (const char* nome : {"agenzia.txt", "televideo.txt", "messaggio.txt"}) {
-    const Uscita t = EseguiCli("filtra " + Pagina(nome));
+    const Uscita t = EseguiCli("filtra " + PercorsoPagina(nome));
     ASSERT_EQ(t.stato, 0) << nome << t.errori;
     EXPECT_TRUE(t.testo.starts_with("Data: 10/01/2026\nRuota       1   2   3   4   5\n")) << t.testo;
     EXPECT_NE(t.testo.find("\nBari       23  45  08  67  11\n"), std::string::npos) << t.testo;
     EXPECT_NE(t.testo.find("\nVenezia    33  86  21  50  07\n"), std::string::npos) << t.testo;
 
-    const Uscita j = EseguiCli("filtra --formato json < " + Pagina(nome));
+    const Uscita j = EseguiCli("filtra --formato json < " + PercorsoPagina(nome));
     ASSERT_EQ(j.stato, 0) << nome;
     const auto json = nlohmann::json::parse(j.testo);
     EXPECT_EQ(json["Data"], "10/01/2026");
@@ -34,7 +24,7 @@ TEST(CliFiltra, EveryPageFromFileOrStandardInput) {
     EXPECT_EQ(json["Ruote"]["Torino"], nlohmann::json({57, 24, 69, 15, 40}));
     EXPECT_TRUE(json["Mancanze"].empty());
   }
-  const Uscita csv = EseguiCli("filtra --formato csv - < " + Pagina("messaggio.txt"));
+  const Uscita csv = EseguiCli("filtra --formato csv - < " + PercorsoPagina("messaggio.txt"));
   EXPECT_TRUE(
       csv.testo.starts_with("Data,Ruota,1,2,3,4,5\r\n10/01/2026,Nazionale,,,,,\r\n"
                             "10/01/2026,Bari,23,45,08,67,11\r\n"))
@@ -63,14 +53,14 @@ TEST(CliFiltra, AccodaAppendsOnlyALaterCompleteDraw) {
   const std::string archivio = dir.Scrivi("estrazioni.txt", Unisci({kR1, kR2, kR3}));
   const std::string opzioni = " --archivio " + archivio;
 
-  const Uscita u = EseguiCli("filtra --accoda" + opzioni + " " + Pagina("televideo.txt"));
+  const Uscita u = EseguiCli("filtra --accoda" + opzioni + " " + PercorsoPagina("televideo.txt"));
   ASSERT_EQ(u.stato, 0) << u.errori;
   EXPECT_NE(u.testo.find("\nAccodata come estrazione num. 4:\n" + kRecordPagine + "\n"), std::string::npos) << u.testo;
   const std::string dopo = Unisci({kR1, kR2, kR3, kRecordPagine});
   EXPECT_EQ(CartellaTemporanea::Leggi(archivio), dopo);
 
   // The same draw again is not later than the last one.
-  const Uscita ancora = EseguiCli("filtra --accoda" + opzioni + " " + Pagina("agenzia.txt"));
+  const Uscita ancora = EseguiCli("filtra --accoda" + opzioni + " " + PercorsoPagina("agenzia.txt"));
   EXPECT_EQ(ancora.stato, 1);
   EXPECT_NE(ancora.errori.find("la data 10/01/2026 non è successiva"), std::string::npos) << ancora.errori;
   EXPECT_EQ(CartellaTemporanea::Leggi(archivio), dopo);
@@ -87,7 +77,8 @@ TEST(CliFiltra, AccodaAppendsOnlyALaterCompleteDraw) {
   // A text without a date is never appended; neither is anything to a missing archive.
   const std::string senzaData = dir.Scrivi("senza.txt", "Bari 1 2 3 4 5\n");
   EXPECT_EQ(EseguiCli("filtra --accoda --forza" + opzioni + " " + senzaData).stato, 1);
-  const Uscita manca = EseguiCli("filtra --accoda --archivio " + dir.File("nuovo.txt") + " " + Pagina("agenzia.txt"));
+  const Uscita manca =
+      EseguiCli("filtra --accoda --archivio " + dir.File("nuovo.txt") + " " + PercorsoPagina("agenzia.txt"));
   EXPECT_EQ(manca.stato, 1);
   EXPECT_NE(manca.errori.find("Archivio non trovato"), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(dir.File("nuovo.txt")));

@@ -13,6 +13,7 @@
 #include "archive/ui/frmmunInserisciNuovaEstrazioneTELEVIDEO.h"
 #include "support/ArchivioProva.h"
 #include "support/FintiServizi.h"
+#include "support/PagineProva.h"
 
 using namespace ruotario;
 using namespace ruotario::prova;
@@ -24,15 +25,7 @@ const QString kErrori =
 const QString kConferma = QStringLiteral("Confermi l'inserimento dell'estrazione nell'archivio?");
 const QString kSuccesso = QStringLiteral("Memorizzazione avvenuta con successo");
 
-// The draw of 10/01/2026 that the test pages publish, as stored.
-const std::string kRecordPagine = Record(
-    "10/01/2026", {23, 45, 8,  67, 11, 90, 1,  34, 56, 72, 14, 3,  77, 29, 60, 5,  88, 41, 19, 36, 62, 70, 9,  44, 13,
-                   31, 2,  85, 58, 27, 48, 66, 17, 4,  79, 10, 53, 38, 81, 6,  57, 24, 69, 15, 40, 33, 86, 21, 50, 7});
-
-QString pagina(const char* nome) {
-  return QString::fromStdString(
-      CartellaTemporanea::Leggi(std::string(RUOTARIO_TEST_DATA) + "/pagine/" + std::string(nome)));
-}
+QString pagina(const char* nome) { return QString::fromStdString(CartellaTemporanea::Leggi(PercorsoPagina(nome))); }
 
 }  // namespace
 
@@ -155,19 +148,13 @@ class NuovaEstrazioneTelevideoTest : public QObject {
     QCOMPARE(c<QLabel>("Lbcontatore")->text(), QStringLiteral("4"));
   }
 
-  void instructionsAndIncompletePastes() {
-    // FILTRA over the instructions filters their example.
-    clic("CmdFiltra");
-    QCOMPARE(f_->DataScelta()->date(), QDate(2000, 1, 1));
-    for (int r = 1; r <= 10; ++r) QCOMPARE(riga(r), QStringLiteral("01 02 03 04 05"));
-    QCOMPARE(nazionale(), QStringLiteral("01 02 03 04 05"));
-
-    // No date: the picker keeps what it had; missing numbers ask the error question.
+  void incompletePasteAsksBeforeSaving() {
+    // No date: the picker keeps the last draw's date; missing numbers ask the error question.
     appunti_.contenuto = QStringLiteral("Bari 5 91 12 x 34\r\nRoma 1 2 3 4 5\r\n");
     clic("CmdIncolla");
     clic("CmdFiltra");
     QVERIFY(box()->toPlainText().startsWith(QStringLiteral("Bari 5 91 12 x 34\nRoma 1 2 3 4 5\n \nNazionale\n")));
-    QCOMPARE(f_->DataScelta()->date(), QDate(2000, 1, 1));
+    QCOMPARE(f_->DataScelta()->date(), QDate(1939, 1, 21));
     QCOMPARE(riga(1), QStringLiteral("05 12 34 01 02"));
     QCOMPARE(riga(2), QStringLiteral("    "));
     QCOMPARE(nazionale(), QStringLiteral("    "));

@@ -1,6 +1,7 @@
 #include "app/ui/RegistroFinestre.h"
 
 #include "app/ui/frmMain.h"
+#include "ritardi/ui/RegistroRitardi.h"
 #include "spy/ui/RegistroSpia.h"
 
 namespace ruotario {
@@ -9,6 +10,7 @@ void RegistraFinestreProgramma(frmMain& main) {
   // The shell's own windows (about, glossary, recomputation) are plugged in by
   // frmMain itself; the study and archive windows go here.
   RegistraFinestreSpia(main);
+  RegistraFinestreRitardi(main);
 }
 
 }  // namespace ruotario

@@ -84,7 +84,8 @@ class frmMainTest : public QObject {
       QVERIFY2(azione(m, sep) && azione(m, sep)->isSeparator(), sep);
     QStringList barra;  // "&Exit" acts from the bar itself
     for (QAction* a : m.menuBar()->actions()) barra << a->objectName();
-    QCOMPARE(barra, QStringList({"munarcestr", "mnusupsp", "mnuspie", "mnuView", "mnuHelp", "mnuFileExit"}));
+    QCOMPARE(barra,
+             QStringList({"munarcestr", "mnusupsp", "mnuspie", "mnuView", "mnuHelp", "mnuFileExit", "mnuRitardi"}));
     QVERIFY(!azione(m, "mnuFileExit")->menu());
 
     m.show();  // the toggles hide and show the bars

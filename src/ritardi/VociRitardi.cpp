@@ -1,6 +1,7 @@
 #include "ritardi/VociRitardi.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "app/NumeriLotto.h"
 #include "ritardi/ProbabilitaRitardo.h"
@@ -43,11 +44,19 @@ std::vector<VoceRitardo> VociAmbi(const EsitoRitardi& esito) {
 }
 
 std::vector<VoceRitardo> PiuRitardatari(std::vector<VoceRitardo> voci, int quante) {
-  std::stable_sort(voci.begin(), voci.end(), [](const VoceRitardo& x, const VoceRitardo& y) {
+  // A total order (the list's own order is wheel, then number or pair), so a
+  // partial sort of the few shown gives what a stable sort of all would.
+  const auto prima = [](const VoceRitardo& x, const VoceRitardo& y) {
     if (x.Figure.RitardoAttuale != y.Figure.RitardoAttuale) return x.Figure.RitardoAttuale > y.Figure.RitardoAttuale;
-    return x.Figure.RitardoMassimo > y.Figure.RitardoMassimo;
-  });
-  if (quante > 0 && static_cast<std::size_t>(quante) < voci.size()) voci.resize(static_cast<std::size_t>(quante));
+    if (x.Figure.RitardoMassimo != y.Figure.RitardoMassimo) return x.Figure.RitardoMassimo > y.Figure.RitardoMassimo;
+    return std::tie(x.Ruota, x.Numero, x.Secondo) < std::tie(y.Ruota, y.Numero, y.Secondo);
+  };
+  if (quante > 0 && static_cast<std::size_t>(quante) < voci.size()) {
+    std::partial_sort(voci.begin(), voci.begin() + quante, voci.end(), prima);
+    voci.resize(static_cast<std::size_t>(quante));
+  } else {
+    std::sort(voci.begin(), voci.end(), prima);
+  }
   return voci;
 }
 

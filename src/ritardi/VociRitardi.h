@@ -28,7 +28,7 @@ std::vector<VoceRitardo> VociNumeri(const EsitoRitardi& esito);
 std::vector<VoceRitardo> VociAmbi(const EsitoRitardi& esito);
 
 // The most overdue first: longest current delay, then longest maximum delay,
-// then the list's own order. Keeps the first `quante` (0 = all).
+// then wheel, number and pair order. Keeps the first `quante` (0 = all).
 std::vector<VoceRitardo> PiuRitardatari(std::vector<VoceRitardo> voci, int quante);
 
 // "07" for a number, "07-35" for a pair.

@@ -49,18 +49,18 @@ TEST(VociRitardi, RowsCarryTheChanceOfTheCurrentDelay) {
   const auto voci = VociNumeri(bari);
   ASSERT_EQ(voci.size(), 90u);
   const auto primi = PiuRitardatari(voci, 3);
-  // 22..90 never out (5, 5): the list order settles the tie.
+  // 22..90 never out (5, 5): the number order settles the tie.
   ASSERT_EQ(primi.size(), 3u);
   EXPECT_EQ(primi[0].Numero, 22);
   const RigheTabella righe = RigheRitardi(std::span(primi).first(1), false, '.');
   EXPECT_EQ(righe, (RigheTabella{{"22", "0", "5", "5", "75.14", "67.63"}}));  // 100 (17/18)^5, 90 (17/18)^5
 
-  // Sorted by current delay, then maximum: 3 (1, 4, 4) before 6 (2, 2, 2) and 11 (1, 2, 2).
+  // Sorted by current delay, then maximum, then number: 3 (1, 4, 4), 6 (2, 2, 2), 11 (1, 2, 2).
   std::vector<VoceRitardo> alcuni;
   for (int n : {1, 11, 6, 3}) alcuni.push_back(voci[static_cast<std::size_t>(n - 1)]);
   std::vector<int> ordine;
   for (const auto& v : PiuRitardatari(alcuni, 0)) ordine.push_back(v.Numero);
-  EXPECT_EQ(ordine, (std::vector<int>{3, 11, 6, 1}));
+  EXPECT_EQ(ordine, (std::vector<int>{3, 6, 11, 1}));
 
   // All ten wheels: 900 numbers watched; pairs show "a-b" and the wheel.
   const EsitoRitardi tutte = CalcolaRitardi({kTutteLeRuote, 1, 0}, archivio);

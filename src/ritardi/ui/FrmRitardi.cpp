@@ -14,6 +14,7 @@
 #include "app/NumeriLotto.h"
 #include "app/ui/CaricaRuote.h"
 #include "app/ui/Servizi.h"
+#include "archive/ArchivioEstrazioni.h"
 #include "print/ui/StampaGriglia.h"
 #include "spy/ui/FinestraSpia.h"
 #include "spy/ui/Griglia90.h"
@@ -46,11 +47,13 @@ FrmRitardi::FrmRitardi(QWidget* parent) : QWidget(parent) {
   setWindowTitle(QString::fromUtf8(kTitoloRitardi));
   setAttribute(Qt::WA_DeleteOnClose);
   costruisci();
-  const int conta = CaricaDate(*inizio_, *fine_, Stato().ArchivePath);
+  // One read serves the date lists and the first study.
+  const ArchivioEstrazioni archivio = ArchivioEstrazioni::CaricaArchivio(Stato().ArchivePath);
+  const int conta = CaricaDate(*inizio_, *fine_, archivio);
   inizio_->setCurrentIndex(conta > 0 ? 0 : -1);
   fine_->setCurrentIndex(conta - 1);
   pronto_ = true;
-  Calcola();
+  calcola(archivio);
 }
 
 void FrmRitardi::costruisci() {
@@ -126,7 +129,10 @@ int FrmRitardi::ambiMostrati() const {
 }
 
 void FrmRitardi::Calcola() {
-  if (!pronto_) return;
+  if (pronto_) calcola(ArchivioEstrazioni::CaricaArchivio(Stato().ArchivePath));
+}
+
+void FrmRitardi::calcola(const ArchivioEstrazioni& archivio) {
   const ParametriRitardi p = Parametri();
   // No record chosen (empty archive): nothing to study, not the whole file.
   if (p.Fine < 1) {
@@ -135,7 +141,7 @@ void FrmRitardi::Calcola() {
     vociAmbi_.clear();
   } else {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    esito_ = CalcolaRitardi(p, Stato().ArchivePath);
+    esito_ = CalcolaRitardi(p, archivio);
     vociNumeri_ = VociNumeri(esito_);
     vociAmbi_ = PiuRitardatari(VociAmbi(esito_), ambiMostrati());
     QApplication::restoreOverrideCursor();

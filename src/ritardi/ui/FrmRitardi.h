@@ -43,6 +43,7 @@ class FrmRitardi : public QWidget {
 
  private:
   void costruisci();
+  void calcola(const ArchivioEstrazioni& archivio);
   void mostra(bool ordinate);
   int ambiMostrati() const;
   Griglia90* grigliaCorrente() const;

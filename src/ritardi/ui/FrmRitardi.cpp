@@ -148,13 +148,10 @@ void FrmRitardi::calcola(const ArchivioEstrazioni& archivio) {
   }
   QStringList conti;
   for (const RitardiRuota& r : esito_.Ruote) {
-    const QString n = QString::number(r.Estrazioni);
-    conti << (p.Ruota == kTutteLeRuote
-                  ? QString::fromUtf8(
-                        kNomiRuote[static_cast<std::size_t>(r.Ruota - 1)].data(),
-                        static_cast<qsizetype>(kNomiRuote[static_cast<std::size_t>(r.Ruota - 1)].size())) +
-                        QLatin1Char(' ') + n
-                  : n);
+    const std::string_view nome = kNomiRuote[static_cast<std::size_t>(r.Ruota - 1)];
+    conti << (p.Ruota == kTutteLeRuote ? QString::fromUtf8(nome.data(), static_cast<qsizetype>(nome.size())) +
+                                             QLatin1Char(' ') + QString::number(r.Estrazioni)
+                                       : QString::number(r.Estrazioni));
   }
   estrazioni_->setText(conti.join(QStringLiteral(", ")));
   mostra(true);

@@ -42,6 +42,8 @@ class Argomenti {
   std::string archivio();  // --archivio, default the program's archive path
   Formato formato();       // --formato testo|csv|json
   int ruota();             // --ruota NOME|1..10, default Bari (1)
+  // --ruota that also takes "tutte" (or 0) for all ten wheels: 0.
+  int ruotaOTutte();
 
  private:
   std::vector<std::string> parole_;

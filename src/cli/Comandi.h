@@ -21,5 +21,6 @@ int ComandoZevedive(Argomenti& a, std::ostream& out, std::ostream& err);
 int ComandoKostanti(Argomenti& a, std::ostream& out, std::ostream& err);
 int ComandoMiglioreAmbata(Argomenti& a, std::ostream& out, std::ostream& err);
 int ComandoAbbinamenti(Argomenti& a, std::ostream& out, std::ostream& err);
+int ComandoRitardi(Argomenti& a, std::ostream& out, std::ostream& err);
 
 }  // namespace ruotario::cli

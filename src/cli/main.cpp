@@ -81,6 +81,20 @@ constexpr VoceComando kComandi[] = {
                   "  [--senza-ambo-capigioco]  non conta le vincite con due capigioco\n"
                   "  [--seme S]  seme dei numeri casuali (solo con --modo probabili)\n"
                   "  Stato di uscita 1 quando la statistica non ha estrazioni vincenti.\n"},
+    {"ritardi", ComandoRitardi, "frequenze e ritardi (attuale e massimo) di numeri o ambi, con la probabilità per caso",
+     "  [--archivio FILE] [--ruota NOME|1..10|tutte] [--inizio N] [--fine N]\n"
+     "  [--ambi]     gli ambi (4005 per ruota) al posto dei numeri\n"
+     "  [--top N]    solo i primi N più ritardatari (ritardo attuale, poi massimo)\n"
+     "  [--formato testo|csv|json]\n"
+     "  Predefiniti: Bari, dalla prima all'ultima estrazione, tutti i numeri in ordine.\n"
+     "  Contano solo le estrazioni in cui la ruota è stata estratta; con tutte, ogni ruota per sé.\n"
+     "  JSON: \"Estrazioni\" (estrazioni di ogni ruota nel periodo) e l'elenco \"Numeri\", i cui oggetti\n"
+     "  hanno Numero (o Ambo \"n1-n2\"), Ruota (solo con --ruota tutte), Frequenza, RitardoAttuale,\n"
+     "  RitardoMassimo, Probabilita e Attesi.\n"
+     "  Probabilita: probabilità che per solo caso un numero resti assente almeno RitardoAttuale\n"
+     "  estrazioni, (17/18)^R, o un ambo, (1-2/801)^R (da 0 a 1; nel testo e nel CSV in percentuale).\n"
+     "  Attesi: quanti numeri (o ambi) delle ruote studiate ci si attende per caso con un ritardo\n"
+     "  almeno pari: 90 (o 4005) per ruota per la probabilità.\n"},
 };
 
 void aiuto(std::ostream& out) {

@@ -28,7 +28,7 @@ struct NumeriRuota {
 
 inline NumeriRuota LeggiNumeri(const Estrazione& e, int ruota) {
   NumeriRuota n;
-  const std::string& riga = e.Riga;
+  const std::string_view riga = e.Riga;
   const std::size_t base = 11 + 11 * static_cast<std::size_t>(ruota - 1);
   auto cifra = [](char c) { return c >= '0' && c <= '9'; };
   for (std::size_t k = 0; k < 5; ++k) {

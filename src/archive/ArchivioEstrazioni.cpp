@@ -1,42 +1,37 @@
 #include "archive/ArchivioEstrazioni.h"
 
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <utility>
 
+#include "archive/MemoriaGrande.h"
+
 namespace ruotario {
 
 namespace {
 
-// The archive text: one block of exactly its size. A large block is mapped
-// with its pages already in place, since faulting them in one at a time
-// while the file is copied costs more than the copy itself.
+// The archive text: one block of exactly its size.
 class Blocco {
  public:
   Blocco() = default;
-  explicit Blocco(std::size_t lunghezza) : lunghezza_(lunghezza) {
-    if (lunghezza >= kMappaDa) {
-      void* p = ::mmap(nullptr, lunghezza, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
-      if (p != MAP_FAILED) {
-        dati_ = static_cast<char*>(p);
-        mappato_ = true;
-        return;
-      }
+  explicit Blocco(std::size_t lunghezza) : lunghezza_(lunghezza), visibile_(lunghezza) {
+    if (lunghezza >= kBloccoGrande) {
+      dati_ = static_cast<char*>(AllocaGrande(lunghezza));
+    } else {
+      proprio_ = std::make_unique_for_overwrite<char[]>(lunghezza);
+      dati_ = proprio_.get();
     }
-    proprio_ = std::make_unique_for_overwrite<char[]>(lunghezza);
-    dati_ = proprio_.get();
   }
   ~Blocco() {
-    if (mappato_) ::munmap(dati_, lunghezza_);
+    if (!proprio_) LiberaGrande(dati_, lunghezza_);
   }
   Blocco(Blocco&& altro) noexcept
       : dati_(std::exchange(altro.dati_, nullptr)),
         lunghezza_(std::exchange(altro.lunghezza_, 0)),
-        mappato_(std::exchange(altro.mappato_, false)),
+        visibile_(std::exchange(altro.visibile_, 0)),
         proprio_(std::move(altro.proprio_)) {}
   Blocco& operator=(Blocco&&) = delete;
   Blocco(const Blocco&) = delete;
@@ -46,23 +41,20 @@ class Blocco {
   std::size_t lunghezza() const { return lunghezza_; }
   // Keeps only the first `n` characters in view (a file that shrank while read).
   void accorcia(std::size_t n) { visibile_ = n; }
-  std::string_view testo() const { return {dati_, visibile_ == kTutto ? lunghezza_ : visibile_}; }
+  std::string_view testo() const { return {dati_, visibile_}; }
 
  private:
-  static constexpr std::size_t kMappaDa = std::size_t{1} << 20;
-  static constexpr std::size_t kTutto = static_cast<std::size_t>(-1);
   char* dati_ = nullptr;
   std::size_t lunghezza_ = 0;
-  bool mappato_ = false;
+  std::size_t visibile_ = 0;
   std::unique_ptr<char[]> proprio_;
-  std::size_t visibile_ = kTutto;
 };
 
 }  // namespace
 
 struct ArchivioEstrazioni::Contenuto {
   Blocco testo;
-  std::vector<Estrazione> estrazioni;
+  VettoreGrande<Estrazione> estrazioni;
 };
 
 namespace {
@@ -134,7 +126,8 @@ ArchivioEstrazioni::ArchivioEstrazioni(std::shared_ptr<const Contenuto> contenut
 ArchivioEstrazioni::ArchivioEstrazioni(std::vector<Estrazione> estrazioni)
     : ArchivioEstrazioni([&] {
         auto c = std::make_shared<Contenuto>();
-        c->estrazioni = std::move(estrazioni);
+        c->estrazioni.reserve(estrazioni.size());
+        for (Estrazione& e : estrazioni) c->estrazioni.push_back(std::move(e));
         return std::shared_ptr<const Contenuto>(std::move(c));
       }()) {}
 
@@ -183,11 +176,6 @@ ArchivioEstrazioni ArchivioEstrazioni::CaricaArchivio(const std::string& percors
     }
   }
   return ArchivioEstrazioni(indicizza<Contenuto>(std::move(blocco)));
-}
-
-const std::vector<Estrazione>& ArchivioEstrazioni::Estrazioni() const {
-  static const std::vector<Estrazione> kNessuna;
-  return contenuto_ ? contenuto_->estrazioni : kNessuna;
 }
 
 std::string_view ArchivioEstrazioni::Testo() const {

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,9 +40,9 @@ class ArchivioEstrazioni {
   // The whole text as read (empty for an archive built from records).
   std::string_view Testo() const;
 
-  const std::vector<Estrazione>& Estrazioni() const;
-  auto begin() const { return Estrazioni().begin(); }
-  auto end() const { return Estrazioni().end(); }
+  std::span<const Estrazione> Estrazioni() const { return {record_, static_cast<std::size_t>(conta_)}; }
+  const Estrazione* begin() const { return record_; }
+  const Estrazione* end() const { return record_ + conta_; }
 
  private:
   struct Contenuto;

@@ -11,6 +11,7 @@
 
 #include "archive/ArchivioEstrazioni.h"
 #include "archive/Estrazione.h"
+#include "archive/MemoriaGrande.h"
 #include "spy/ParametriRicerca.h"
 
 namespace ruotario {
@@ -48,7 +49,7 @@ inline NumeriRuota LeggiNumeri(const Estrazione& e, int ruota) {
 }
 
 // One wheel of every record, oldest first (element 0 is record 1).
-std::vector<NumeriRuota> LeggiRuota(const ArchivioEstrazioni& archivio, int ruota);
+VettoreGrande<NumeriRuota> LeggiRuota(const ArchivioEstrazioni& archivio, int ruota);
 
 // The study over a wheel already read.
 EsitoRicerca RicercaSuRuota(const ParametriRicerca& parametri, std::span<const NumeriRuota> ruota,

@@ -7,6 +7,7 @@
 #include <array>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "constants/StatisticaKostanti.h"
 #include "spy/EsitoRicerca.h"
@@ -58,6 +59,17 @@ double ProbabilitaMancata(int k, int m);
 int AmbateDistinte(const ParametriStatistica& p);
 
 BaseCasoKostanti BaseCasoStatistica(const ParametriStatistica& p, const EsitoStatistica& esito);
+
+// The tooltips of those lines: two sentences each.
+inline constexpr std::string_view kSpiegazioneBaseCasoSpia =
+    "Percentuale che ogni numero raggiungerebbe se le estrazioni fossero puro caso, calcolata sugli stessi casi "
+    "e sulle estrazioni che ciascun caso ha davvero osservato. Fra 90 numeri il migliore supera sempre la media: "
+    "un numero della tabella dice qualcosa solo se va oltre il valore del migliore per caso, e più ancora oltre "
+    "il suo 95%.";
+inline constexpr std::string_view kSpiegazioneBaseCasoKostanti =
+    "Percentuale di casi vincenti che le ambate attive avrebbero se le estrazioni fossero puro caso, sugli stessi "
+    "casi e colpi della statistica. La seconda cifra dice quanto spesso il puro caso arriverebbe alla percentuale "
+    "ottenuta o più: sotto il 5% il risultato è difficile da attribuire alla sorte.";
 
 // The one-line texts the windows show under their results, with the given
 // decimal separator:

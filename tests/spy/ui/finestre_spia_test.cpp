@@ -283,6 +283,24 @@ class FinestreSpiaTest : public QObject {
     QCOMPARE(messaggi_.testi(), QStringList({"Numeri sortiti nelle estrazioni successive alla sortita del numeretto"}));
   }
 
+  void theChanceLineFollowsTheStudy() {
+    FinestraSpia f(kVariantiSpia[0]);
+    auto* linea = f.findChild<QLabel*>("lbPuroCaso");
+    QVERIFY(linea && linea->text().isEmpty());
+    QCOMPARE(linea->toolTip().count(". "), 1);  // two sentences
+    // Two cases of one full watched draw: 1/18 per number; the best of 90 is
+    // 1 of 2 at the median and 2 of 2 at the 95th percentile.
+    StudiaIlCinque(f);
+    QCOMPARE(linea->text(),
+             QString("Per puro caso: 5,6% per numero; il migliore dei 90 arriverebbe a 50,0% (95%: 100,0%)"));
+    // Two colpi: one case, two watched draws.
+    f.findChild<QComboBox*>("Cmbcolpi")->setCurrentIndex(1);
+    f.IniziaRicerca();
+    QVERIFY2(linea->text().startsWith("Per puro caso: 10,8% per numero;"), qPrintable(linea->text()));
+    // The table's own texts are untouched.
+    QCOMPARE(riga(f.Griglia(), 17), QString("17 1 100,000 0"));
+  }
+
   void sortingClickSortingAndTopTen() {
     FinestraSpia f(kVariantiSpia[0]);
     StudiaIlCinque(f);

@@ -45,6 +45,13 @@ class FintiMessaggi : public Messaggi {
   }
 };
 
+// A clipboard that keeps what was written.
+class FintiAppunti : public Appunti {
+ public:
+  void scrivi(const QString& t) override { testo = t; }
+  QString testo;
+};
+
 // File dialogs answering with scripted choices (empty: cancelled).
 class FintiDialoghiFile : public DialoghiFile {
  public:
@@ -59,8 +66,13 @@ class FintiDialoghiFile : public DialoghiFile {
     aperture.push_back({titolo, cartella, {}});
     return cartellaScelta;
   }
+  QString salvaFile(QWidget*, const QString& titolo, const QString& nome, const QString& filtro) override {
+    aperture.push_back({titolo, nome, filtro});
+    return fileSalvato;
+  }
   QString file;
   QString cartellaScelta;
+  QString fileSalvato;
   QList<Apertura> aperture;
 };
 

@@ -1,7 +1,9 @@
 #include "app/ui/Servizi.h"
 
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrinter>
@@ -46,6 +48,9 @@ class QtDialoghiFile final : public DialoghiFile {
   QString scegliCartella(QWidget* padre, const QString& titolo, const QString& cartella) override {
     return QFileDialog::getExistingDirectory(padre, titolo, cartella);
   }
+  QString salvaFile(QWidget* padre, const QString& titolo, const QString& nome, const QString& filtro) override {
+    return QFileDialog::getSaveFileName(padre, titolo, nome, filtro);
+  }
 };
 
 class QtBrowser final : public Browser {
@@ -78,6 +83,11 @@ class QtProgrammi final : public Programmi {
   }
 };
 
+class QtAppunti final : public Appunti {
+ public:
+  void scrivi(const QString& testo) override { QGuiApplication::clipboard()->setText(testo); }
+};
+
 template <typename Interfaccia, typename Predefinita>
 struct Servizio {
   Interfaccia* sostituto = nullptr;
@@ -94,6 +104,7 @@ Servizio<DialoghiFile, QtDialoghiFile> gDialoghi;
 Servizio<Browser, QtBrowser> gBrowser;
 Servizio<Stampante, QtStampante> gStampante;
 Servizio<Programmi, QtProgrammi> gProgrammi;
+Servizio<Appunti, QtAppunti> gAppunti;
 
 }  // namespace
 
@@ -102,11 +113,13 @@ DialoghiFile& dialoghiFile() { return gDialoghi.get(); }
 Browser& browser() { return gBrowser.get(); }
 Stampante& stampante() { return gStampante.get(); }
 Programmi& programmi() { return gProgrammi.get(); }
+Appunti& appunti() { return gAppunti.get(); }
 
 void impostaMessaggi(Messaggi* m) { gMessaggi.sostituto = m; }
 void impostaDialoghiFile(DialoghiFile* d) { gDialoghi.sostituto = d; }
 void impostaBrowser(Browser* b) { gBrowser.sostituto = b; }
 void impostaStampante(Stampante* s) { gStampante.sostituto = s; }
 void impostaProgrammi(Programmi* p) { gProgrammi.sostituto = p; }
+void impostaAppunti(Appunti* a) { gAppunti.sostituto = a; }
 
 }  // namespace ruotario

@@ -35,6 +35,8 @@ class DialoghiFile {
   // Empty text when the user cancels.
   virtual QString apriFile(QWidget* padre, const QString& titolo, const QString& cartella, const QString& filtro) = 0;
   virtual QString scegliCartella(QWidget* padre, const QString& titolo, const QString& cartella) = 0;
+  // The path chosen to save a file, or empty when cancelled.
+  virtual QString salvaFile(QWidget* padre, const QString& titolo, const QString& nome, const QString& filtro) = 0;
 };
 
 class Browser {
@@ -64,7 +66,15 @@ class Programmi {
   virtual bool avvia(const QString& percorso, const QStringList& argomenti = {}) = 0;
 };
 
+// The system clipboard (written by the tables' "Copia").
+class Appunti {
+ public:
+  virtual ~Appunti() = default;
+  virtual void scrivi(const QString& testo) = 0;
+};
+
 Messaggi& messaggi();
+Appunti& appunti();
 DialoghiFile& dialoghiFile();
 Browser& browser();
 Stampante& stampante();
@@ -76,6 +86,7 @@ void impostaDialoghiFile(DialoghiFile* d);
 void impostaBrowser(Browser* b);
 void impostaStampante(Stampante* s);
 void impostaProgrammi(Programmi* p);
+void impostaAppunti(Appunti* a);
 
 // The application title: caption of the main window and of message boxes,
 // application name of the settings store, product name on the splash window.

@@ -39,6 +39,26 @@ bool Argomenti::flag(std::string_view nome) {
   return false;
 }
 
+std::optional<std::string> Argomenti::valoreFacoltativo(std::string_view nome) {
+  for (std::size_t i = 0; i < parole_.size(); ++i) {
+    if (prese_[i]) continue;
+    const std::string& p = parole_[i];
+    if (p == nome) {
+      prese_[i] = true;
+      if (i + 1 < parole_.size() && !prese_[i + 1] && parole_[i + 1].rfind("--", 0) != 0) {
+        prese_[i + 1] = true;
+        return parole_[i + 1];
+      }
+      return std::string();
+    }
+    if (p.size() > nome.size() && p.compare(0, nome.size(), nome) == 0 && p[nome.size()] == '=') {
+      prese_[i] = true;
+      return p.substr(nome.size() + 1);
+    }
+  }
+  return std::nullopt;
+}
+
 int interoDa(std::string_view testo, std::string_view nome, int minimo, int massimo) {
   int v = 0;
   const auto [ptr, ec] = std::from_chars(testo.data(), testo.data() + testo.size(), v);

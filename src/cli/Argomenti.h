@@ -28,6 +28,10 @@ class Argomenti {
   std::optional<std::string> valore(std::string_view nome);
   // True when the flag is present.
   bool flag(std::string_view nome);
+  // An option whose value may be left out ("--nome", "--nome V", "--nome=V"):
+  // nullopt when absent, an empty text when given alone. A following word
+  // that starts with "--" is the next option, not the value.
+  std::optional<std::string> valoreFacoltativo(std::string_view nome);
   // A whole number in [minimo, massimo], or `predefinito` when absent.
   int intero(std::string_view nome, int predefinito, int minimo, int massimo);
   std::optional<int> interoOpzionale(std::string_view nome, int minimo, int massimo);

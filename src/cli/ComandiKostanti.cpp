@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "cli/BaseCasoCli.h"
 #include "cli/Comandi.h"
 #include "cli/OpzioniKostanti.h"
 #include "constants/MiglioreAmbata.h"
@@ -52,17 +53,54 @@ std::uint64_t seme(Argomenti& a, bool& dato) {
   }
 }
 
+// --caso adds a line to the text and an object to the JSON; the CSV holds
+// the number tables only, so it refuses the option rather than drop it.
+bool leggiCaso(Argomenti& a, Formato formato) {
+  const bool caso = a.flag("--caso");
+  if (caso && formato == Formato::Csv)
+    throw ErroreUso("--caso si usa con --formato testo o json: il CSV contiene solo le tabelle dei numeri");
+  return caso;
+}
+
+// Text or number of the --fuori-campione quota: 0.7, 0,7, 70 or 70%; empty is the default.
+double leggiQuota(const std::string& testo) {
+  if (testo.empty()) return kQuotaCampione;
+  std::string t = testo;
+  bool percento = false;
+  if (t.back() == '%') {
+    percento = true;
+    t.pop_back();
+  }
+  for (char& c : t)
+    if (c == ',') c = '.';
+  double v = 0.0;
+  try {
+    std::size_t usati = 0;
+    v = std::stod(t, &usati);
+    if (usati != t.size()) throw std::invalid_argument(t);
+  } catch (const std::exception&) {
+    throw ErroreUso("valore non numerico per --fuori-campione: \"" + testo + "\"");
+  }
+  if (percento || v >= 1.0) v /= 100.0;
+  if (!(v > 0.0 && v < 1.0))
+    throw ErroreUso("valore fuori intervallo per --fuori-campione: " + testo +
+                    " (ammessi da 0 a 1 esclusi, o 1%..99%)");
+  return v;
+}
+
 }  // namespace
 
 int ComandoKostanti(Argomenti& a, std::ostream& out, std::ostream& err) {
   OpzioniKostanti o;
   if (!LeggiOpzioniKostanti(a, err, o)) return 1;
+  const bool caso = leggiCaso(a, o.FormatoUscita);
   a.fine();
   const EsitoStatistica e = CalcolaStatisticaCompleta(o.Parametri, o.Archivio);
   if (o.FormatoUscita == Formato::Json) {
     nlohmann::ordered_json j = JsonStatistica(e);
     j["Ambate"] = o.Parametri.Ambata;
     j["Attive"] = o.Parametri.Attiva;
+    if (caso) j["Caso"] = JsonBaseCasoKostanti(BaseCasoStatistica(o.Parametri, e), e.PercentualeVincita);
     out << j.dump(2) << '\n';
     return 0;
   }
@@ -72,6 +110,7 @@ int ComandoKostanti(Argomenti& a, std::ostream& out, std::ostream& err) {
     for (std::size_t i = 0; i < 3; ++i)
       if (o.Parametri.Attiva[i]) out << ' ' << i + 1;
     out << ")\n";
+    if (caso) out << TestoBaseCasoKostanti(BaseCasoStatistica(o.Parametri, e), e.PercentualeVincita) << "\n";
   }
   StampaStatistica(e, o.FormatoUscita, out);
   return 0;
@@ -82,15 +121,38 @@ int ComandoMiglioreAmbata(Argomenti& a, std::ostream& out, std::ostream& err) {
   ParametriMiglioreAmbata p;
   p.Varia = varia(a);
   p.ScegliVeloce = !a.flag("--senza-veloce");
+  const auto fuori = a.valoreFacoltativo("--fuori-campione");
   if (!LeggiOpzioniKostanti(a, err, o)) return 1;
+  const bool caso = leggiCaso(a, o.FormatoUscita);
   a.fine();
   p.Statistica = o.Parametri;
+  const char* nome = kNomiVaria[static_cast<int>(p.Varia)];
+  if (fuori) {
+    if (o.FormatoUscita == Formato::Csv) throw ErroreUso("--fuori-campione si usa con --formato testo o json");
+    const double quota = leggiQuota(*fuori);
+    const RisultatoFuoriCampione f = CercaFuoriCampione(p, o.Archivio, quota);
+    if (f.Errore == ErroreFuoriCampione::NessunaAmbataAttiva) {
+      err << kMsgNessunaAmbata << '\n';
+      return 1;
+    }
+    if (f.Errore == ErroreFuoriCampione::PeriodoTroppoCorto) {
+      err << "Il periodo ha meno di due estrazioni: non si può dividere per la verifica fuori campione.\n";
+      return 1;
+    }
+    if (o.FormatoUscita == Formato::Json) {
+      nlohmann::ordered_json j = JsonFuoriCampione(f.Esito, quota);
+      j["Varia"] = nome;
+      out << j.dump(2) << '\n';
+    } else {
+      out << TestoFuoriCampione(f.Esito, quota);
+    }
+    return 0;
+  }
   const EsitoMiglioreAmbata r = CercaMiglioreAmbata(p, o.Archivio);
   if (r.Errore != ErroreMiglioreAmbata::Nessuno) {
     err << kMsgNessunaAmbata << '\n';
     return 1;
   }
-  const char* nome = kNomiVaria[static_cast<int>(p.Varia)];
   if (o.FormatoUscita == Formato::Json) {
     nlohmann::ordered_json j;
     j["Migliore"] = r.Migliore;
@@ -99,6 +161,7 @@ int ComandoMiglioreAmbata(Argomenti& a, std::ostream& out, std::ostream& err) {
     j["Ambate"] = r.Parametri.Ambata;
     const nlohmann::ordered_json statistica = JsonStatistica(r.Esito);
     for (const auto& [k, v] : statistica.items()) j[k] = v;
+    if (caso) j["Caso"] = JsonBaseCasoKostanti(BaseCasoStatistica(r.Parametri, r.Esito), r.Esito.PercentualeVincita);
     out << j.dump(2) << '\n';
     return 0;
   }
@@ -106,6 +169,10 @@ int ComandoMiglioreAmbata(Argomenti& a, std::ostream& out, std::ostream& err) {
     out << "Migliore ambata (" << nome << "): " << r.Migliore << "\nCandidati provati: " << r.CandidatiProvati
         << "\nAmbate: " << r.Parametri.Ambata[0] << ' ' << r.Parametri.Ambata[1] << ' ' << r.Parametri.Ambata[2]
         << "\n\n";
+  if (caso)
+    out << TestoBaseCasoKostanti(BaseCasoStatistica(r.Parametri, r.Esito), r.Esito.PercentualeVincita)
+        << "\n(il migliore di " << r.CandidatiProvati
+        << " candidati nello stesso periodo: per un confronto onesto usare --fuori-campione)\n\n";
   StampaStatistica(r.Esito, o.FormatoUscita, out);
   return 0;
 }

@@ -6,8 +6,10 @@
 #include <cctype>
 
 #include "app/Ambiente.h"
+#include "app/Formato.h"
 #include "app/NumeriLotto.h"
 #include "archive/ArchivioEstrazioni.h"
+#include "cli/BaseCasoCli.h"
 #include "cli/Comandi.h"
 #include "cli/Studio.h"
 #include "cli/Tabella.h"
@@ -121,6 +123,7 @@ int ComandoSpia(Argomenti& a, std::ostream& out, std::ostream& err) {
   }
   leggiPosizione(a, p, nomeTipo);
   p.SortiteUniche = !a.flag("--tutte-le-sortite");
+  const bool conCaso = a.flag("--caso");
   const auto inizio = a.interoOpzionale("--inizio", 1, kMassimoRecord);
   const auto fine = a.interoOpzionale("--fine", 1, kMassimoRecord);
   a.fine();
@@ -133,6 +136,8 @@ int ComandoSpia(Argomenti& a, std::ostream& out, std::ostream& err) {
   p.Fine = periodo.Fine;
 
   const EsitoRicerca esito = RicercaSpia(p, archivio);
+  std::optional<BaseCasoSpia> caso;
+  if (conCaso) caso = BaseCasoRicerca(esito, p.SortiteUniche);
 
   if (formato == Formato::Json) {
     nlohmann::ordered_json j;
@@ -150,12 +155,24 @@ int ComandoSpia(Argomenti& a, std::ostream& out, std::ostream& err) {
                              {"Sortite", esito.Sortite[n]},
                              {"Percentuale", esito.Percentuale[n]},
                              {"RitardoRel", JsonOpzionale(esito.RitardoRel[n])}});
+      if (caso) j["Numeri"].back()["p"] = caso->P[static_cast<std::size_t>(n)];
     }
+    if (caso) j["Caso"] = JsonBaseCasoSpia(*caso);
     out << j.dump(2) << '\n';
     return 0;
   }
   Tabella t{{"Numero", "Sortite", "%Esiti Vin.", "Ritar. Rel."}, {}};
   for (const auto& riga : RigheEsito(esito, '.')) t.Righe.push_back({riga.begin(), riga.end()});
+  if (caso) {
+    // Every number has the same chance expectation; p is each one's own tail.
+    t.Intestazioni.insert(t.Intestazioni.end(), {"Atteso", "p"});
+    const std::string atteso = FormattaNumero(caso->Atteso, "##0.000", '.');
+    for (int n = 1; n <= kNumeriLotto; ++n) {
+      auto& r = t.Righe[static_cast<std::size_t>(n - 1)];
+      r.push_back(atteso);
+      r.push_back(TestoProbabilita(caso->P[static_cast<std::size_t>(n)]));
+    }
+  }
   if (formato == Formato::Csv) {
     StampaCsv(t, out);
   } else {
@@ -163,7 +180,11 @@ int ComandoSpia(Argomenti& a, std::ostream& out, std::ostream& err) {
         << " - Ricerca DA: " << archivio.EtichettaData(p.Inizio) << " A: " << archivio.EtichettaData(p.Fine)
         << " - Colpi: " << p.Colpi << '\n'
         << "Totale Estrazioni: " << esito.TotaleEstrazioni << '\n'
-        << "Casi Giocabili: " << esito.CasiGiocabili << "\n\n";
+        << "Casi Giocabili: " << esito.CasiGiocabili << "\n";
+    if (caso)
+      out << TestoBaseCasoSpia(*caso) << "\nMigliore osservato: " << caso->Migliore
+          << " (p = " << TestoProbabilita(caso->PMigliore) << " che il migliore dei 90 arrivi fin lì per caso)\n";
+    out << '\n';
     StampaTesto(t, out);
   }
   return 0;
@@ -182,6 +203,7 @@ int ComandoZevedive(Argomenti& a, std::ostream& out, std::ostream& err) {
   p.SoloTop = !tutti;
   p.Top = top.value_or(2);
   const auto estrazione = a.interoOpzionale("--estrazione", 1, kMassimoRecord);
+  const bool conCaso = a.flag("--caso");
   a.fine();
 
   const auto caricato = CaricaArchivioStudio(percorso, err);
@@ -191,6 +213,19 @@ int ComandoZevedive(Argomenti& a, std::ostream& out, std::ostream& err) {
 
   SommeZevedive somme;
   const EsitoZevedive esito = Zevedive(p, archivio, somme);
+  // The chance figures of each of the studies that were summed (one per spy that holds a number).
+  struct CasoStudio {
+    std::size_t Indice;  // 0..4 a number of the draw, 5..14 a pair sum
+    int Spia;
+    BaseCasoSpia Base;
+  };
+  std::vector<CasoStudio> casi;
+  if (conCaso) {
+    std::size_t studio = 0;
+    for (std::size_t i = 0; i < esito.Spie.size(); ++i)
+      if (esito.Spie[i] && studio < esito.Studi.size())
+        casi.push_back({i, *esito.Spie[i], BaseCasoRicerca(esito.Studi[studio++], true)});
+  }
 
   if (formato == Formato::Json) {
     nlohmann::ordered_json j;
@@ -212,6 +247,16 @@ int ComandoZevedive(Argomenti& a, std::ostream& out, std::ostream& err) {
       j["Numeri"].push_back({{"Numero", n},
                              {"SommaSortite", JsonOpzionale(somme.SommaSortite[n])},
                              {"Convergenze", somme.Convergenze[n]}});
+    }
+    if (conCaso) {
+      j["Caso"] = nlohmann::ordered_json::array();
+      for (const auto& c0 : casi) {
+        nlohmann::ordered_json c = JsonBaseCasoSpia(c0.Base);
+        c["spia"] = c0.Spia;
+        c["tipo"] = c0.Indice < 5 ? "numero" : "somma";
+        c["casi"] = c0.Base.Casi;
+        j["Caso"].push_back(std::move(c));
+      }
     }
     out << j.dump(2) << '\n';
     return 0;
@@ -240,7 +285,15 @@ int ComandoZevedive(Argomenti& a, std::ostream& out, std::ostream& err) {
   out << "\nConvergenze:";
   for (const auto& v : esito.MiglioriConvergenze)
     out << "  " << DueCifre(int{v.Numero}) << " (" << v.Convergenze << ')';
-  out << "\n\n";
+  out << "\n";
+  for (const auto& c : casi) {
+    const BaseCasoSpia& b = c.Base;
+    out << (c.Indice < 5 ? "Spia " : "Somma ") << DueCifre(int{c.Spia}) << " (" << b.Casi
+        << " casi): " << TestoBaseCasoSpia(b) << "; osservato "
+        << FormattaNumero(b.Casi > 0 ? 100.0 * b.Migliore / b.Casi : 0.0, "##0.0", '.')
+        << "% (p = " << TestoProbabilita(b.PMigliore) << ")\n";
+  }
+  out << "\n";
   StampaTesto(t, out);
   return 0;
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "print/TabellaCsv.h"
+
 namespace ruotario::cli {
 
 namespace {
@@ -9,16 +11,6 @@ namespace {
 bool numerico(const std::string& s) {
   if (s.empty()) return true;  // empty cells do not decide the alignment
   return std::all_of(s.begin(), s.end(), [](char c) { return (c >= '0' && c <= '9') || c == '.' || c == '-'; });
-}
-
-std::string campoCsv(const std::string& s) {
-  if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
-  std::string q = "\"";
-  for (char c : s) {
-    if (c == '"') q += '"';
-    q += c;
-  }
-  return q + '"';
 }
 
 }  // namespace
@@ -49,13 +41,6 @@ void StampaTesto(const Tabella& t, std::ostream& out) {
   for (const auto& riga : t.Righe) stampa(riga);
 }
 
-void StampaCsv(const Tabella& t, std::ostream& out) {
-  auto stampa = [&](const std::vector<std::string>& riga) {
-    for (std::size_t c = 0; c < riga.size(); ++c) out << (c ? "," : "") << campoCsv(riga[c]);
-    out << "\r\n";
-  };
-  stampa(t.Intestazioni);
-  for (const auto& riga : t.Righe) stampa(riga);
-}
+void StampaCsv(const Tabella& t, std::ostream& out) { out << TestoCsv(t.Intestazioni, t.Righe); }
 
 }  // namespace ruotario::cli

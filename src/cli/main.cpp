@@ -19,13 +19,15 @@ struct VoceComando {
 };
 
 // Options shared by the constants method commands.
-#define USO_KOSTANTI                                                                            \
-  "  [--archivio FILE] [--ruota NOME|1..10] [--inizio N] [--fine N] [--colpi 1..99]\n"          \
-  "  [--spia 1..90] [--posizione tutte|1..5] [--kostante 1..800 | --ambate A1[,A2[,A3]]]\n"     \
-  "  [--attive 1,2,3] [--formato testo|csv|json]\n"                                             \
-  "  Predefiniti: Bari, spia 1, tutte le posizioni, 9 colpi, kostante 200 (ambate 2 e 20,\n"    \
-  "  terza ambata 1), attive la 1 e la 2, dall'estrazione 3594 (o dalla 1) all'ultima.\n"       \
-  "  Con --ambate la seconda ambata non indicata è la vertibile della prima, la terza è 1;\n" \
+#define USO_KOSTANTI                                                                                \
+  "  [--archivio FILE] [--ruota NOME|1..10] [--inizio N] [--fine N] [--colpi 1..99]\n"              \
+  "  [--spia 1..90] [--posizione tutte|1..5] [--kostante 1..800 | --ambate A1[,A2[,A3]]]\n"         \
+  "  [--attive 1,2,3] [--formato testo|csv|json]\n"                                                 \
+  "  Predefiniti: Bari, spia 1, tutte le posizioni, 9 colpi, kostante 200 (ambate 2 e 20,\n"        \
+  "  terza ambata 1), attive la 1 e la 2, dall'estrazione 3594 (o dalla 1) all'ultima.\n"           \
+  "  [--caso] aggiunge la percentuale di vincita per puro caso (testo e json; in JSON l'oggetto\n"  \
+  "  Caso: ambate, casi, vincenti, atteso, atteso_percentuale, osservato_percentuale, p, testo).\n" \
+  "  Con --ambate la seconda ambata non indicata è la vertibile della prima, la terza è 1;\n"     \
   "  0 indica una casella vuota.\n"
 
 constexpr VoceComando kComandi[] = {
@@ -59,6 +61,10 @@ constexpr VoceComando kComandi[] = {
      "  [--posizione tutte|1..5|A-B]  posizione della spia, o coppia di posizioni A-B per\n"
      "                           somma, differenza, distanza e ciclometrica (predefinita: tutte)\n"
      "  [--tutte-le-sortite]     conta ogni sortita, non una sola per caso\n"
+     "  [--caso]                 aggiunge il confronto con il puro caso: colonne Atteso e p, e la riga\n"
+     "                           \"Per puro caso\"; in JSON l'oggetto Caso (chiavi atteso, atteso_percentuale,\n"
+     "                           massimo_atteso, massimo_atteso_percentuale, massimo_95,\n"
+     "                           massimo_95_percentuale, migliore, p_migliore, testo) e la chiave p di ogni numero\n"
      "  [--archivio FILE] [--ruota NOME|1..10] [--inizio N] [--fine N] [--colpi 1..20]\n"
      "  [--formato testo|csv|json]\n"
      "  Predefiniti: ruota Bari, colpi 9, inizio dal record 2723 (dal primo se l'archivio è più corto),\n"
@@ -68,12 +74,18 @@ constexpr VoceComando kComandi[] = {
      "  [--velocita 0|1|2] inizio del periodo: record 1, 2723 o 3594 (predefinita: 0)\n"
      "  [--top N | --tutti] primi N successori di ogni studio, o tutti (predefinito: 2)\n"
      "  [--colpi 1..20]    (predefiniti: 2)\n"
+     "  [--caso]           per ognuno degli studi sommati, il confronto con il puro caso; in JSON\n"
+     "                     l'elenco Caso (chiavi di spia --caso, più spia, tipo numero|somma e casi)\n"
      "  [--archivio FILE] [--ruota NOME|1..10] [--formato testo|csv|json]\n"},
     {"kostanti", ComandoKostanti, "statistica metodo delle kostanti: verifica delle ambate dopo un numero spia",
      USO_KOSTANTI},
     {"migliore-ambata", ComandoMiglioreAmbata, "cerca l'ambata (1..90) con la percentuale di vincita più alta",
      USO_KOSTANTI "  [--varia principale|secondaria|terza]  ambata da sostituire (predefinita: secondaria)\n"
-                  "  [--senza-veloce]  a pari percentuale non preferisce la media colpi più bassa\n"},
+                  "  [--senza-veloce]  a pari percentuale non preferisce la media colpi più bassa\n"
+                  "  [--fuori-campione [QUOTA]]  cerca sulla prima QUOTA del periodo (predefinita 0.7, anche 70%)\n"
+                  "                  e verifica la migliore sul resto; in JSON le chiavi quota, migliore, ambate,\n"
+                  "                  campione e fuori_campione (inizio, fine, casi_conclusi, casi_vincenti,\n"
+                  "                  percentuale, atteso_percentuale, p)\n"},
     {"abbinamenti", ComandoAbbinamenti, "sceglie gli abbinamenti alle ambate e conta le vincite con ambo",
      USO_KOSTANTI "  [--modo auto|frequenti|probabili|manuale] (predefinito: auto)\n"
                   "  [--quanti 1..5] numero di abbinamenti (predefinito: 3)\n"
@@ -111,6 +123,10 @@ void aiuto(std::ostream& out) {
          "  --inizio N, --fine N  prima e ultima estrazione del periodo (numero di record)\n"
          "  --colpi N             colpi di gioco osservati dopo ogni caso\n"
          "  --formato testo|csv|json  formato del risultato (predefinito: testo)\n"
+         "  --caso                confronto con il puro caso (spia, zevedive, kostanti, migliore-ambata):\n"
+         "                        atteso = sortite o vincite attese per caso, p = probabilità di fare\n"
+         "                        altrettanto o meglio per caso, massimo_atteso = mediana del migliore\n"
+         "                        dei 90 numeri per caso, massimo_95 = il suo 95° percentile\n"
          "  --help                questo aiuto\n";
 }
 

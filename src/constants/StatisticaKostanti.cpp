@@ -1,5 +1,7 @@
 #include "constants/StatisticaKostanti.h"
 
+#include <algorithm>
+
 #include "app/Formato.h"
 #include "app/NumeriLotto.h"
 #include "constants/VistaRuota.h"
@@ -73,7 +75,9 @@ EsitoStatistica CalcolaSuVista(const ParametriStatistica& p, const VistaRuota& v
   bool esitoVuoto = true;
   long long sommaColpi = 0;
 
-  for (const PostoVista& r : vista.Estrazioni) {
+  const std::size_t conta = vista.Estrazioni.size();
+  for (std::size_t posto = 0; posto < conta; ++posto) {
+    const PostoVista& r = vista.Estrazioni[posto];
     ++e.TotaleEstrazioni;
     if (avanzamento) avanzamento(e.TotaleEstrazioni);
     if (e.InGioco) {
@@ -110,6 +114,14 @@ EsitoStatistica CalcolaSuVista(const ParametriStatistica& p, const VistaRuota& v
         e.InGioco = true;
         e.Colpo = 0;
         if (completo) {
+          CasoStatistica caso{static_cast<int>(posto), {}};
+          const std::size_t ultimo = std::min(conta, posto + 1 + static_cast<std::size_t>(std::max(p.Colpi, 0)));
+          for (std::size_t j = posto + 1; j < ultimo; ++j) {
+            int presenti = 0;
+            for (const int v : vista.Estrazioni[j].Valori) presenti += v >= 1 && v <= 90 ? 1 : 0;
+            ++caso.Osservabili[static_cast<std::size_t>(presenti)];
+          }
+          e.Casi.push_back(caso);
           e.Dettaglio += "\r\n\r\nPrevisione in gioco est: ";
           e.Dettaglio += r.Data;
           e.Dettaglio += "\r\n";

@@ -58,6 +58,14 @@ struct Vincente {
   std::string Blocco;  // the watched wheel's 10 characters in that draw
 };
 
+// One case of the run: the position of its opening draw in the span, and how
+// many of the colpi draws that follow it within the span hold k numbers in
+// 1..90 on the wheel (k = 0..5): the draws the case could watch, win or not.
+struct CasoStatistica {
+  int Posto = 0;
+  std::array<int, 6> Osservabili{};
+};
+
 struct EsitoStatistica {
   int TotaleEstrazioni = 0;
   int CasiGiocabili = 0;
@@ -72,6 +80,7 @@ struct EsitoStatistica {
   TabellaNumeri Frequenti;    // numbers of every watched draw
   std::string Riepilogo;
   std::string Dettaglio;
+  std::vector<CasoStatistica> Casi;  // one per CasiGiocabili; the first CasiConclusi are concluded
 };
 
 // Text of "Dettaglio Ricerca": Riepilogo, CR LF, CR LF, "DETTAGLIO COLPI", Dettaglio.

@@ -13,6 +13,14 @@ namespace ruotario {
 
 inline constexpr int kNumeriLotto = 90;
 
+// One case as the study watched it: the record that opened it and how many of
+// its watched draws held k numbers in 1..90 on the wheel (k = 0..5), so a case
+// cut short or watching a missing wheel is told apart from a full one.
+struct CasoOsservato {
+  int Record = 0;
+  std::array<int, 6> Osservate{};
+};
+
 struct EsitoRicerca {
   int TotaleEstrazioni = 0;  // draws of the span examined
   int CasiGiocabili = 0;     // draws in which the spy was recognised
@@ -20,6 +28,7 @@ struct EsitoRicerca {
   std::array<double, kNumeriLotto + 1> Percentuale{};
   // Empty while no watched draw has been examined at all.
   std::array<std::optional<int>, kNumeriLotto + 1> RitardoRel{};
+  std::vector<CasoOsservato> Casi;  // in file order, one per CasiGiocabili
 };
 
 // Percentuale[n] = Sortite[n] / CasiGiocabili * 100, 0 with no case.

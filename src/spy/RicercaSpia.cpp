@@ -42,6 +42,9 @@ EsitoRicerca RicercaSuRuota(const ParametriRicerca& parametri, std::span<const N
         continue;
       }
       ++colpo;
+      int presenti = 0;
+      for (const int v : estrazione.Valore) presenti += v >= 1 && v <= kNumeriLotto ? 1 : 0;
+      ++esito.Casi.back().Osservate[static_cast<std::size_t>(presenti)];
       for (const int v : estrazione.Valore) {
         if (v < 1 || v > kNumeriLotto) continue;
         if (parametri.SortiteUniche && uscito[v]) continue;
@@ -55,6 +58,7 @@ EsitoRicerca RicercaSuRuota(const ParametriRicerca& parametri, std::span<const N
     if (!eventoSpia(estrazione)) continue;
     if (parametri.SortiteUniche) uscito.fill(false);
     ++esito.CasiGiocabili;
+    esito.Casi.push_back(CasoOsservato{i, {}});
     inCaso = true;
     colpo = 0;
     ritardoDaAggiornare = true;

@@ -89,7 +89,8 @@ EsitoZevedive Zevedive(const ParametriZevedive& parametri, const ArchivioEstrazi
     auto esegui = [&](TipoSpia tipo, int valoreSpia) {
       studio.Tipo = tipo;
       studio.NumeriSpia = {valoreSpia, 0, 0};
-      RaccogliStudio(RicercaSuRuota(studio, ruota, avanzamento), primi, somme);
+      esito.Studi.push_back(RicercaSuRuota(studio, ruota, avanzamento));
+      RaccogliStudio(esito.Studi.back(), primi, somme);
     };
 
     std::size_t s = 0;

@@ -51,6 +51,7 @@ struct EsitoZevedive {
   std::array<std::optional<int>, 15> Spie{};
   std::array<VoceSomma, 5> MiglioriSomme{};              // largest sums, equal sums in number order
   std::array<VoceConvergenza, 3> MiglioriConvergenze{};  // by the exchange ranking
+  std::vector<EsitoRicerca> Studi;                       // the studies run, in spy order
 };
 
 // Start record for a slider position: 2723 (1), 3594 (2), 1 (0), falling

@@ -59,8 +59,13 @@ class FintiDialoghiFile : public DialoghiFile {
     aperture.push_back({titolo, cartella, {}});
     return cartellaScelta;
   }
+  QString salvaFile(QWidget*, const QString& titolo, const QString& nome, const QString& filtro) override {
+    aperture.push_back({titolo, nome, filtro});
+    return fileSalvato;
+  }
   QString file;
   QString cartellaScelta;
+  QString fileSalvato;
   QList<Apertura> aperture;
 };
 
@@ -101,14 +106,17 @@ class FintiProgrammi : public Programmi {
   QStringList avviati;
 };
 
-// A clipboard holding `contenuto`, or no text at all when it is nullopt.
+// A clipboard holding `contenuto` (no text at all when it is nullopt) that
+// keeps what was written in `scritto`.
 class FintiAppunti : public Appunti {
  public:
   std::optional<QString> testo() override {
     ++letture;
     return contenuto;
   }
+  void scrivi(const QString& t) override { scritto = t; }
   std::optional<QString> contenuto;
+  QString scritto;
   int letture = 0;
 };
 

@@ -49,6 +49,9 @@ class QtDialoghiFile final : public DialoghiFile {
   QString scegliCartella(QWidget* padre, const QString& titolo, const QString& cartella) override {
     return QFileDialog::getExistingDirectory(padre, titolo, cartella);
   }
+  QString salvaFile(QWidget* padre, const QString& titolo, const QString& nome, const QString& filtro) override {
+    return QFileDialog::getSaveFileName(padre, titolo, nome, filtro);
+  }
 };
 
 class QtBrowser final : public Browser {
@@ -89,6 +92,7 @@ class QtAppunti final : public Appunti {
     if (!dati || !dati->hasText()) return std::nullopt;
     return dati->text();
   }
+  void scrivi(const QString& testo) override { QGuiApplication::clipboard()->setText(testo); }
 };
 
 template <typename Interfaccia, typename Predefinita>

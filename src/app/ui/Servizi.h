@@ -36,6 +36,8 @@ class DialoghiFile {
   // Empty text when the user cancels.
   virtual QString apriFile(QWidget* padre, const QString& titolo, const QString& cartella, const QString& filtro) = 0;
   virtual QString scegliCartella(QWidget* padre, const QString& titolo, const QString& cartella) = 0;
+  // The path chosen to save a file, or empty when cancelled.
+  virtual QString salvaFile(QWidget* padre, const QString& titolo, const QString& nome, const QString& filtro) = 0;
 };
 
 class Browser {
@@ -65,20 +67,21 @@ class Programmi {
   virtual bool avvia(const QString& percorso, const QStringList& argomenti = {}) = 0;
 };
 
-// The system clipboard, read only.
+// The system clipboard: read by the pasted-draw window, written by the tables' "Copia".
 class Appunti {
  public:
   virtual ~Appunti() = default;
   // The text the clipboard holds; nullopt when it holds none (or cannot be read).
   virtual std::optional<QString> testo() = 0;
+  virtual void scrivi(const QString& testo) = 0;
 };
 
 Messaggi& messaggi();
+Appunti& appunti();
 DialoghiFile& dialoghiFile();
 Browser& browser();
 Stampante& stampante();
 Programmi& programmi();
-Appunti& appunti();
 
 // Non-owning: the caller keeps the replacement alive while it is in use.
 void impostaMessaggi(Messaggi* m);

@@ -27,6 +27,7 @@
 #include "spy/RigheTabella.h"
 #include "spy/ui/FinestraSpia.h"
 #include "spy/ui/Griglia90.h"
+#include "stats/BaseCaso.h"
 
 namespace ruotario {
 
@@ -191,6 +192,13 @@ QWidget* Frmstatproduttore::costruisciCapigioco() {
   casi_->setObjectName(QStringLiteral("lbCasiGiocabili"));
   moduli->addRow(QStringLiteral("Totale Estrazioni:"), totale_);
   moduli->addRow(QStringLiteral("Totale Sortite Kost.:"), casi_);
+  // Beside the labels, never in the report: the win percentage by chance alone.
+  puroCaso_ = new QLabel(parametri);
+  puroCaso_->setObjectName(QStringLiteral("lbPuroCaso"));
+  puroCaso_->setWordWrap(true);
+  puroCaso_->setToolTip(QString::fromUtf8(kSpiegazioneBaseCasoKostanti.data(),
+                                          static_cast<qsizetype>(kSpiegazioneBaseCasoKostanti.size())));
+  moduli->addRow(puroCaso_);
 
   // The constant is fixed at its default: the frame stays hidden.
   auto* kostanteFrame = cornice(QStringLiteral("Kostante da controllare"), parametri);

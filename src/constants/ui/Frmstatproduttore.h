@@ -102,6 +102,7 @@ class Frmstatproduttore : public QWidget {
   QPushButton* stampa_ = nullptr;
   QLabel* totale_ = nullptr;
   QLabel* casi_ = nullptr;
+  QLabel* puroCaso_ = nullptr;  // the chance baseline of the statistic shown
   QLabel* attendere_ = nullptr;
   QPlainTextEdit* esitoTesto_ = nullptr;  // TxtEsito
 

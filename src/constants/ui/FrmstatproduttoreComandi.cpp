@@ -21,6 +21,7 @@
 #include "constants/ui/Frmstatproduttore.h"
 #include "print/ui/StampaGriglia.h"
 #include "spy/ui/Griglia90.h"
+#include "stats/BaseCaso.h"
 
 namespace ruotario {
 
@@ -88,6 +89,7 @@ void Frmstatproduttore::preparaStatistica(const ParametriStatistica& p) {
   preparaGriglie();
   casi_->clear();
   totale_->clear();
+  puroCaso_->clear();
   esitoTesto_->clear();
   esitoAb_->clear();
   esitoAmbo_->clear();
@@ -98,6 +100,8 @@ void Frmstatproduttore::mostraStatistica(const EsitoStatistica& e) {
   statisticaPronta_ = true;
   totale_->setText(QString::number(e.TotaleEstrazioni));
   casi_->setText(QString::number(e.CasiGiocabili));
+  puroCaso_->setText(QString::fromStdString(
+      TestoBaseCasoKostanti(BaseCasoStatistica(parametri_, e), e.PercentualeVincita, Griglia90::SeparatoreDecimale())));
   esitoAb_->setPlainText(QString::fromStdString(TestoRiepilogoVincite(e)));
   esitoTesto_->setPlainText(QString::fromStdString(TestoDettaglioRicerca(e)));
 

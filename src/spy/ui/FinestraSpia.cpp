@@ -20,6 +20,7 @@
 #include "spy/RicercaSpia.h"
 #include "spy/ui/Griglia90.h"
 #include "spy/ui/PannelloRisultati.h"
+#include "stats/BaseCaso.h"
 
 namespace ruotario {
 
@@ -138,6 +139,13 @@ void FinestraSpia::costruisci() {
   casi_->setObjectName(QStringLiteral("lbCasiGiocabili"));
   moduli->addRow(QStringLiteral("Totale Estrazioni:"), totale_);
   moduli->addRow(QStringLiteral("Casi Giocabili:"), casi_);
+  // Beside the table, never in it: what the figures would be by chance alone.
+  puroCaso_ = new QLabel(parametri);
+  puroCaso_->setObjectName(QStringLiteral("lbPuroCaso"));
+  puroCaso_->setWordWrap(true);
+  puroCaso_->setToolTip(
+      QString::fromUtf8(kSpiegazioneBaseCasoSpia.data(), static_cast<qsizetype>(kSpiegazioneBaseCasoSpia.size())));
+  moduli->addRow(puroCaso_);
 
   auto* colonnaParametri = new QVBoxLayout(parametri);
   colonnaParametri->addLayout(moduli);
@@ -198,6 +206,7 @@ void FinestraSpia::IniziaRicerca() {
   risultati_->PulsanteStampa()->setEnabled(true);
   casi_->clear();
   totale_->clear();
+  puroCaso_->clear();
   Griglia90* griglia = risultati_->Griglia();
   griglia->PreparaGriglia();
   griglia->repaint();
@@ -217,6 +226,8 @@ void FinestraSpia::IniziaRicerca() {
 
   if (esito_.TotaleEstrazioni > 0) totale_->setText(QString::number(esito_.TotaleEstrazioni));
   casi_->setText(QString::number(esito_.CasiGiocabili));
+  const BaseCasoSpia caso = BaseCasoRicerca(esito_, Parametri().SortiteUniche);
+  puroCaso_->setText(QString::fromStdString(TestoBaseCasoSpia(caso, Griglia90::SeparatoreDecimale())));
   RigheTabella righe;
   righe.reserve(kNumeriLotto);
   for (const RigaGriglia& r : RigheEsito(esito_, Griglia90::SeparatoreDecimale()))

@@ -68,6 +68,7 @@ class FinestraSpia : public QWidget {
   QPushButton* avvia_ = nullptr;
   QLabel* totale_ = nullptr;
   QLabel* casi_ = nullptr;
+  QLabel* puroCaso_ = nullptr;  // the chance baseline of the last study
   PannelloRisultati* risultati_ = nullptr;
   int contaRecord_ = 0;
   EsitoRicerca esito_;

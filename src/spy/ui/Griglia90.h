@@ -6,6 +6,7 @@
 
 #include <QStringList>
 #include <QTableView>
+#include <string>
 
 #include "spy/RigheTabella.h"
 
@@ -50,6 +51,17 @@ class Griglia90 : public QTableView {
   static char SeparatoreDecimale();
 
   QSize sizeHint() const override;
+
+  // The rows as shown, for other programs: CSV with "." as decimal separator
+  // (the command line's bytes) and tab-separated text as shown.
+  std::string TestoCsvGriglia() const;
+  QString TestoTabulatoGriglia() const;
+  // Context menu commands: "Copia" to the clipboard, "Esporta CSV…" to a file.
+  void Copia();
+  void EsportaCsv();
+
+ protected:
+  void contextMenuEvent(QContextMenuEvent* evento) override;
 
  private:
   void adattaColonne();

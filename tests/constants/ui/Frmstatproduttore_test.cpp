@@ -183,6 +183,22 @@ class FrmstatproduttoreTest : public QObject {
     QCOMPARE(fr.ContaRighe(), 90);
   }
 
+  void theChanceLineFollowsTheStatistic() {
+    Frmstatproduttore f;
+    auto* linea = trova<QLabel>(f, "lbPuroCaso");
+    QVERIFY(linea->text().isEmpty());
+    QCOMPARE(linea->toolTip().count(". "), 1);  // two sentences
+    Scegli(f);
+    clic(f, "cmdStart");
+    // Three concluded cases of two full draws; a draw misses both ambate with
+    // C(88,5)/C(90,5), so a case wins with 20,5%; 2 wins of 3 or more: 10,9%.
+    QCOMPARE(linea->text(),
+             QString("Per puro caso: 20,5% di casi vincenti con 2 ambate; 66,7% o più capita nel 10,9% degli studi"));
+    trova<QCheckBox>(f, "Chabbinamenti_0")->setChecked(false);
+    clic(f, "cmdStart");
+    QVERIFY2(linea->text().contains(" con 1 ambata; "), qPrintable(linea->text()));
+  }
+
   void messagesOfTheWindow() {
     Frmstatproduttore f;
     Scegli(f);

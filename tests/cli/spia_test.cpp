@@ -8,6 +8,7 @@
 namespace ruotario {
 namespace {
 
+using nlohmann::json;
 using prova::EseguiCli;
 using prova::Uscita;
 
@@ -29,17 +30,16 @@ nlohmann::json Json(const std::string& comando, const std::string& opzioni) {
 
 TEST(SpiaCli, JsonTextAndCsvCarryTheStudy) {
   const auto j = Json("spia", "--spia 5 --colpi 1");
-  EXPECT_EQ(j["TotaleEstrazioni"], 5);  // short archive: the span starts at record 1
-  EXPECT_EQ(j["CasiGiocabili"], 2);
-  ASSERT_EQ(j["Numeri"].size(), 90u);
+  // A short archive: the span starts at record 1.
+  EXPECT_EQ(json({j["TotaleEstrazioni"], j["CasiGiocabili"], j["Numeri"].size()}), json({5, 2, 90}));
   EXPECT_EQ(j["Numeri"][16], nlohmann::json::parse(R"({"Numero":17,"Sortite":2,"Percentuale":100.0,"RitardoRel":0})"));
   EXPECT_EQ(j["Numeri"][19]["RitardoRel"], 1);
 
   const std::string testo = Esegui("spia", "--spia 5 --colpi 1 --inizio 2 --fine 5").testo;
   EXPECT_NE(testo.find("Totale Estrazioni: 4\n"), std::string::npos) << testo;
   EXPECT_NE(testo.find("Casi Giocabili: 1\n"), std::string::npos);  // r3 now opens the case
-  EXPECT_NE(testo.find("Numero  Sortite  %Esiti Vin.  Ritar. Rel."), std::string::npos);
-  EXPECT_NE(testo.find("    40        1      100.000            0"), std::string::npos);
+  EXPECT_NE(testo.find("Numero  Sortite  %Esiti Vin.  Ritar. Rel.\n"), std::string::npos);
+  EXPECT_NE(testo.find("\n    40        1      100.000            0\n"), std::string::npos);
 
   const std::string csv = Esegui("spia", "--spia 5 --colpi 1 --formato csv").testo;
   EXPECT_EQ(csv.substr(0, 42), "Numero,Sortite,%Esiti Vin.,Ritar. Rel.\r\n01");
@@ -66,15 +66,12 @@ TEST(SpiaCli, BadOptionsExitWithStatusTwo) {
     EXPECT_EQ(u.stato, 2) << opzioni;
     EXPECT_NE(u.errori.find("ruotario-cli spia: "), std::string::npos) << opzioni;
   }
-  const Uscita mancante = EseguiCli("spia --archivio /nonexistent/estrazioni.txt");
-  EXPECT_EQ(mancante.stato, 1);
-  EXPECT_NE(mancante.errori.find("Archivio non trovato"), std::string::npos);
+  EXPECT_EQ(EseguiCli("spia --archivio /nonexistent/estrazioni.txt").stato, 1);
 }
 
 TEST(SpiaCli, ZevediveOverTheArchive) {
   const auto j = Json("zevedive", "--colpi 1");
-  EXPECT_EQ(j["EstrazioneSpia"], 5);
-  EXPECT_EQ(j["Fine"], 4);
+  EXPECT_EQ(json({j["EstrazioneSpia"], j["Fine"]}), json({5, 4}));
   // Of the fifteen spies only 17 occurs before record 5 (at r2, watched r3):
   // its two best are 05 and 30; the other studies give 01 and 02 with 0.
   EXPECT_EQ(j["Spie"][0], 17);

@@ -3,9 +3,11 @@
 // run as root (who may write anywhere) it runs in a child process that has
 // become the unprivileged user "nobody"; otherwise it runs right here.
 
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <functional>
 #include <string>
 
@@ -41,6 +43,22 @@ inline std::string SenzaPrivilegi(const std::function<std::string()>& fn) {
   int stato = 0;
   ::waitpid(figlio, &stato, 0);
   return WIFEXITED(stato) && WEXITSTATUS(stato) == 0 ? esito : "(processo fallito)";
+}
+
+// Runs `fn` with the file size limit at `byte`: writes past it fail as on a
+// full disk (the signal that would end the process is ignored meanwhile).
+template <typename F>
+auto ConDiscoPieno(std::size_t byte, F&& fn) {
+  rlimit vecchio{};
+  ::getrlimit(RLIMIT_FSIZE, &vecchio);
+  auto* const gestore = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit limite = vecchio;
+  limite.rlim_cur = byte;
+  ::setrlimit(RLIMIT_FSIZE, &limite);
+  auto esito = fn();
+  ::setrlimit(RLIMIT_FSIZE, &vecchio);
+  std::signal(SIGXFSZ, gestore);
+  return esito;
 }
 
 }  // namespace ruotario::prova

@@ -1,6 +1,5 @@
-// The archive viewer and editor: browsing by list and scroll bar, corrections
-// rewritten in place (only the record's bytes change), cancelled and refused
-// corrections, an empty archive, and the printed draw read back from a PDF.
+// The archive viewer and editor: browsing, corrections rewritten in place
+// (only the record's bytes change), cancelled and refused corrections, printing.
 #include <QtTest>
 #include <QtWidgets>
 
@@ -75,20 +74,17 @@ class VisualizzaArchivioTest : public QObject {
   void opensOnTheLastDrawAndBrowses() {
     apri(kTre);
     QCOMPARE(f_->windowTitle(), QStringLiteral("Archivio Estrazioni Lotto"));
-    const std::pair<const char*, const char*> testi[] = {{"CmdModifica", "MODIFICA"},
-                                                         {"cmdSalva", "Salva Modifiche"},
-                                                         {"CmdAnnulla", "Annulla Modifiche"},
-                                                         {"CmdStampa", "STAMPA"}};
-    for (const auto& [nome, testo] : testi) QCOMPARE(c<QPushButton>(nome)->text(), QString::fromUtf8(testo));
-    QCOMPARE(c<QLabel>("Label1")->text(), QStringLiteral("Estrazione num."));
-    QCOMPARE(c<QLabel>("Label2")->text(), QStringLiteral("Data Estrazione:"));
+    const std::pair<const char*, const char*> testi[] = {
+        {"CmdModifica", "MODIFICA"}, {"cmdSalva", "Salva Modifiche"}, {"CmdAnnulla", "Annulla Modifiche"},
+        {"CmdStampa", "STAMPA"},     {"Label1", "Estrazione num."},   {"Label2", "Data Estrazione:"}};
+    for (const auto& [nome, testo] : testi)
+      QCOMPARE(c<QWidget>(nome)->property("text").toString(), QString::fromUtf8(testo));
     QVERIFY(c<QGroupBox>("FrModifiche")->isHidden() && c<QDateEdit>("datascelta")->isHidden());
-    QVERIFY(c<QLabel>("LbArchivioVuoto")->isHidden());
 
     QCOMPARE(mostrata(), QStringLiteral("3|21/01/1939|68 65 41 28 67"));
-    QCOMPARE(lista()->count(), 3);
-    QCOMPARE(lista()->itemText(0), QStringLiteral("1: 07/01/1939"));
-    QCOMPARE(lista()->currentIndex(), 2);
+    QCOMPARE(
+        lista()->itemText(0) + " " + QString::number(lista()->count()) + " " + QString::number(lista()->currentIndex()),
+        QStringLiteral("1: 07/01/1939 3 2"));
     QCOMPARE(scroll()->minimum() * 100 + scroll()->maximum() * 10 + scroll()->value(), 133);
 
     lista()->setCurrentIndex(0);  // choosing item 1 shows record 1
@@ -111,9 +107,8 @@ class VisualizzaArchivioTest : public QObject {
     apri(kTre);
     scroll()->setValue(1);
     clic("CmdModifica");
-    QVERIFY(f_->InModifica() && c<QDateEdit>("datascelta")->isVisible());
     QCOMPARE(c<QDateEdit>("datascelta")->date(), QDate(1939, 1, 7));
-    QVERIFY(griglia()->Testo()->isVisible() && griglia()->Testo()->hasFocus());
+    QVERIFY(f_->InModifica() && griglia()->Testo()->hasFocus());
     QVERIFY(!lista()->isEnabled() && !scroll()->isEnabled());  // no moving away mid-correction
     QTest::keyClicks(griglia()->Testo(), "9");
     salva({true});
@@ -132,8 +127,7 @@ class VisualizzaArchivioTest : public QObject {
     salva({true});
     const std::string ultimo = archivio();
     QVERIFY(cambiaSolo(dopo, ultimo, ultimo.size() - 121, ultimo.size()));
-    QCOMPARE(ultimo.substr(ultimo.size() - 121, 11), std::string("22/01/1939|"));
-    QCOMPARE(ultimo.substr(ultimo.size() - 3), std::string("77|"));
+    QCOMPARE(ultimo.substr(ultimo.size() - 121, 11) + ultimo.substr(ultimo.size() - 3), "22/01/1939|77|");
     QCOMPARE(c<QLabel>("lbdata")->text(), QStringLiteral("22/01/1939"));
     QCOMPARE(lista()->itemText(2), QStringLiteral("3: 21/01/1939"));  // the list keeps its labels
   }
@@ -144,7 +138,7 @@ class VisualizzaArchivioTest : public QObject {
     QTest::keyClicks(griglia()->Testo(), "9");
     clic("CmdAnnulla");  // Annulla reloads the stored draw
     QCOMPARE(mostrata(), QStringLiteral("3|21/01/1939|68 65 41 28 67"));
-    QVERIFY(!f_->InModifica() && griglia()->Testo()->isHidden());
+    QVERIFY(!f_->InModifica());
 
     clic("CmdModifica");
     QTest::keyClicks(griglia()->Testo(), "9");
@@ -175,10 +169,8 @@ class VisualizzaArchivioTest : public QObject {
     apri("");
     QVERIFY(c<QLabel>("LbArchivioVuoto")->isVisible());
     QCOMPARE(c<QLabel>("Lbcontatore")->text(), QStringLiteral("0"));
-    for (QWidget* w :
-         {static_cast<QWidget*>(lista()), static_cast<QWidget*>(scroll()),
-          static_cast<QWidget*>(c<QPushButton>("CmdModifica")), static_cast<QWidget*>(c<QPushButton>("CmdStampa"))})
-      QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+    for (const char* nome : {"CmbData", "Scroll1", "CmdModifica", "CmdStampa"})
+      QVERIFY2(!c<QWidget>(nome)->isEnabled(), nome);
   }
 
   void printsTheDrawShown() {
@@ -203,9 +195,8 @@ class VisualizzaArchivioTest : public QObject {
     const QString testo = QString::fromUtf8(p.readAllStandardOutput());
     QCOMPARE(testo.count('\f'), 1);  // one page
     const QString atteso =
-        "^\\s*DATA ESTRAZIONE: 21/01/1939 +ESTRAZIONE NUMERO: 3\\s+1° est\\.\\s+2° est\\.\\s+3° est\\.\\s+4° est\\.\\s+"
-        "5° est\\.\\s+Bari\\s+68\\s+65\\s+41\\s+28\\s+67\\s+Cagliari\\s+01\\s+02\\s+03\\s+04\\s+05\\s.*"
-        "Venezia\\s+01\\s+02\\s+03\\s+04\\s+05\\s+by Ruotario\\s*$";
+        "^\\s*DATA ESTRAZIONE: 21/01/1939 +ESTRAZIONE NUMERO: 3\\s+1° est\\..*5° est\\.\\s+"
+        "Bari\\s+68\\s+65\\s+41\\s+28\\s+67\\s.*Venezia\\s+01\\s+02\\s+03\\s+04\\s+05\\s+by Ruotario\\s*$";
     QVERIFY2(QRegularExpression(atteso, QRegularExpression::DotMatchesEverythingOption).match(testo).hasMatch(),
              qPrintable(testo));
   }
@@ -216,12 +207,10 @@ class VisualizzaArchivioTest : public QObject {
     frmMain m;
     RegistraFinestreArchivio(m);
     m.show();
-    QVERIFY(m.findChild<QAction*>("mnuViewEstrazioni")->isEnabled());
     m.findChild<QAction*>("mnuViewEstrazioni")->trigger();
     QCOMPARE(m.area()->subWindowList().size(), 1);
     auto* v = qobject_cast<frmvisualizzaArchivioEstrazioni*>(m.area()->activeSubWindow()->widget());
-    QVERIFY(v);
-    QCOMPARE(v->Posizione(), 3);
+    QVERIFY(v && v->Posizione() == 3);
   }
 };
 

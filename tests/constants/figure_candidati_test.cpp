@@ -53,24 +53,23 @@ ParametriMiglioreAmbata RicercaCasuale(std::mt19937& g, int conta) {
   return p;
 }
 
-// The reference: the search as the statistic rerun for every candidate.
+// The reference: the search over the statistic rerun for every candidate.
 EsitoMiglioreAmbata CercaRiferimento(const ParametriMiglioreAmbata& p, const ArchivioEstrazioni& archivio,
-                                     int fermaDopo) {
+                                     const std::vector<EsitoStatistica>& perCandidato, int fermaDopo) {
   EsitoMiglioreAmbata r;
   r.Parametri = p.Statistica;
   const auto indice = static_cast<std::size_t>(p.Varia);
-  ParametriStatistica prova = p.Statistica;
+  const std::array<int, 3>& a = p.Statistica.Ambata;
   int c = 0;
   bool stop = false;
   int chiesti = 0;
   while (c <= 89 && !(stop && r.CandidatiProvati > 0)) {
     ++c;
     const bool cambiato = p.Varia == AmbataVariata::Principale   ? true
-                          : p.Varia == AmbataVariata::Secondaria ? prova.Ambata[0] != c
-                                                                 : prova.Ambata[1] != c && prova.Ambata[0] != c;
+                          : p.Varia == AmbataVariata::Secondaria ? a[0] != c
+                                                                 : a[1] != c && a[0] != c;
     if (cambiato) {
-      prova.Ambata[indice] = c;
-      const EsitoStatistica e = CalcolaStatistica(prova, archivio);
+      const EsitoStatistica& e = perCandidato[static_cast<std::size_t>(c)];
       ++r.CandidatiProvati;
       if (e.PercentualeVincita > r.MigliorePercentuale ||
           (p.ScegliVeloce && e.PercentualeVincita == r.MigliorePercentuale && e.MediaColpi < r.MiglioreMedia)) {
@@ -100,10 +99,11 @@ TEST(FigureCandidati, OnePassAgreesWithTheStatisticRunPerCandidate) {
     const auto indice = static_cast<std::size_t>(p.Varia);
     const auto figure = FigureCandidati(s, static_cast<int>(indice), VistaRuota(archivio, s.Ruota, s.Inizio, s.Fine));
     const std::string dove = "prova " + std::to_string(prova);
+    std::vector<EsitoStatistica> perCandidato(91);
     for (int c = 1; c <= 90; ++c) {
       ParametriStatistica conCandidato = s;
       conCandidato.Ambata[indice] = c;
-      const EsitoStatistica e = CalcolaStatistica(conCandidato, archivio);
+      const EsitoStatistica& e = perCandidato[static_cast<std::size_t>(c)] = CalcolaStatistica(conCandidato, archivio);
       const FigureCandidato& f = figure[static_cast<std::size_t>(c)];
       ASSERT_EQ((std::array{f.CasiGiocabili, f.CasiVincenti, f.CasiConclusi}),
                 (std::array{e.CasiGiocabili, e.CasiVincenti, e.CasiConclusi}))
@@ -117,7 +117,7 @@ TEST(FigureCandidati, OnePassAgreesWithTheStatisticRunPerCandidate) {
     std::vector<int> visti;
     const EsitoMiglioreAmbata r = CercaMiglioreAmbata(
         p, archivio, [&] { return ++chiesti >= fermaDopo; }, [&](int c) { visti.push_back(c); });
-    const EsitoMiglioreAmbata atteso = CercaRiferimento(p, archivio, fermaDopo);
+    const EsitoMiglioreAmbata atteso = CercaRiferimento(p, archivio, perCandidato, fermaDopo);
     ASSERT_EQ(r.Errore == ErroreMiglioreAmbata::Nessuno, AlmenoUnaAttiva(s)) << dove;
     if (r.Errore != ErroreMiglioreAmbata::Nessuno) continue;
     ASSERT_EQ(r.Migliore, atteso.Migliore) << dove;

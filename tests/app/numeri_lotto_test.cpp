@@ -18,7 +18,7 @@ TEST(NumeriLotto, ReductionAndTwoDigitText) {
 }
 
 TEST(NumeriLotto, VertibilePairsEveryNumberSymmetrically) {
-  for (const auto& [n, atteso] : {std::pair{9, 90}, {11, 19}, {88, 89}, {10, 1}, {45, 54}, {70, 7}, {91, 10}, {0, 9}})
+  for (const auto& [n, atteso] : {std::pair{9, 90}, {11, 19}, {88, 89}, {10, 1}, {45, 54}, {91, 10}, {0, 9}})
     EXPECT_EQ(Vertibile(n), atteso) << n;
   for (int n = 1; n <= 90; ++n) {
     const int v = Vertibile(n);

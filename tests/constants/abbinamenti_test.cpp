@@ -24,14 +24,12 @@ TEST(RicercaAbbinamenti, AmboCapigiocoGreedyCoverAndReport) {
   // The first block holds 02 and 20; of the others 30 covers two (02 and 20 are head numbers).
   EsitoAbbinamenti r = RicercaAbbinamenti(p, e);
   EXPECT_EQ(r.Abbinamenti[0], "30");
-  EXPECT_EQ(r.AmboCapigioco, 1);
-  EXPECT_EQ(r.AmboSecco, 2);
+  EXPECT_EQ((std::array{r.AmboCapigioco, r.AmboSecco}), (std::array{1, 2}));
   // Without "Ambo Abbin." the first block is left to the pairings: 30 covers three of four.
   p.AmboCapigioco = false;
   p.Separatore = ',';
   r = RicercaAbbinamenti(p, e);
-  EXPECT_EQ(r.AmboCapigioco, 0);
-  EXPECT_EQ(r.AmboSecco, 3);
+  EXPECT_EQ((std::array{r.AmboCapigioco, r.AmboSecco}), (std::array{0, 3}));
   EXPECT_NE(r.Testo.find("% CASI VINCENTI CON AMBO: 75,00%"), std::string::npos);
   // One draw of each kind out of four.
   p = Parametri(ModoAbbinamenti::Manuale, 1, {"2", "20", ""});
@@ -53,15 +51,13 @@ TEST(RicercaAbbinamenti, CoveredDrawsLeaveTheHighestFreeNumbers) {
 TEST(RicercaAbbinamenti, SameHeadNumberTwiceIsAnAmboAndTiesGoHigh) {
   const EsitoStatistica e = Statistica({"0511121314", "0611121314"});
   const EsitoAbbinamenti r = RicercaAbbinamenti(Parametri(ModoAbbinamenti::Auto, 1, {"5", "5", ""}), e);
-  EXPECT_EQ(r.AmboCapigioco, 1);
   EXPECT_EQ(r.Abbinamenti[0], "14");  // 11..14 tie on the uncovered block
-  EXPECT_EQ(r.AmboSecco, 1);
+  EXPECT_EQ((std::array{r.AmboCapigioco, r.AmboSecco}), (std::array{1, 1}));
 }
 
 TEST(RicercaAbbinamenti, FrequentNumbersFromTheWholeTableComparedByValue) {
   EsitoStatistica e = Statistica({"0210111213"});
-  e.Frequenti[5].Sortite = 10;
-  e.Frequenti[7].Sortite = 10;
+  e.Frequenti[5].Sortite = e.Frequenti[7].Sortite = 10;
   e.Frequenti[9].Sortite = 8;
   e.Frequenti[2].Sortite = 12;  // a head number
   ParametriAbbinamenti p = Parametri(ModoAbbinamenti::Auto, 3, {"2", "", ""});
@@ -82,8 +78,7 @@ TEST(RicercaAbbinamenti, ClassificaIsStableWithMarksLast) {
 
 TEST(RicercaAbbinamenti, ProbabiliDrawsAmongTheBestRankedAndAlwaysEnds) {
   EsitoStatistica e = Statistica({"0230313233"});
-  e.Abbinamenti[2].Marcato = true;
-  e.Abbinamenti[20].Marcato = true;
+  e.Abbinamenti[2].Marcato = e.Abbinamenti[20].Marcato = true;
   // Ranking 1, 3, 4, ..., 19, 21, ... with 2 and 20 last. A = 3: candidates are positions 1..13.
   EsitoAbbinamenti r =
       RicercaAbbinamenti(Parametri(ModoAbbinamenti::Probabili, 3, {"2", "20", ""}), e, [] { return 0.0; });

@@ -101,8 +101,7 @@ TEST(Zevedive, SpanStartFromTheSliderAndTheSpyDraw) {
 
 TEST(RaccogliStudio, FirstNByCountThenNumberOrder) {
   EsitoRicerca studio;
-  studio.Sortite[7] = 5;
-  studio.Sortite[3] = 5;
+  studio.Sortite[7] = studio.Sortite[3] = 5;
   studio.Sortite[4] = 4;
   studio.Sortite[9] = 2;
   SommeZevedive somme, tutte;

@@ -10,10 +10,9 @@ class CaricaRuoteTest : public QObject {
     QComboBox lista;
     lista.addItems({"vecchia", "voce"});
     ruotario::CaricaRuote(lista);
-    QCOMPARE(lista.count(), 10);
-    QCOMPARE(lista.itemText(0), QString("Bari"));
-    QCOMPARE(lista.itemText(7), QString("Roma"));
-    QCOMPARE(lista.itemText(9), QString("Venezia"));
+    QStringList voci;
+    for (int i = 0; i < lista.count(); ++i) voci << lista.itemText(i);
+    QCOMPARE(voci.join('|'), QString("Bari|Cagliari|Firenze|Genova|Milano|Napoli|Palermo|Roma|Torino|Venezia"));
   }
 };
 

@@ -128,10 +128,7 @@ class StampaGrigliaTest : public QObject {
     QCOMPARE(testo.split('\f', Qt::SkipEmptyParts).size(), pagine);  // page 1, and the rest where paper ends
     const QRegularExpression intestazioni(QStringLiteral("^ *Numero +Sortite +%Esiti Vin\\. +Ritar\\. Rel\\. *$"),
                                           QRegularExpression::MultilineOption);
-    int righeIntestazione = 0;
-    for (auto it = intestazioni.globalMatch(testo); it.hasNext(); it.next()) ++righeIntestazione;
-    QCOMPARE(righeIntestazione, 1);
-    QVERIFY(testo.contains(QRegularExpression(QStringLiteral("\\(pag\\. 2\\)"))));
+    QCOMPARE(testo.count(intestazioni), 1);
     QVERIFY2(
         QRegularExpression(QStringLiteral("\\s90\\s+190\\s+1,500\\s+7\\s+by Ruotario\\s*$")).match(testo).hasMatch(),
         qPrintable(testo.right(200)));

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/Versione.h"
 #include "cli/Comandi.h"
 
 namespace {
@@ -82,7 +83,8 @@ void aiuto(std::ostream& out) {
          "  --inizio N, --fine N  prima e ultima estrazione del periodo (numero di record)\n"
          "  --colpi N             colpi di gioco osservati dopo ogni caso\n"
          "  --formato testo|csv|json  formato del risultato (predefinito: testo)\n"
-         "  --help                questo aiuto\n";
+         "  --help                questo aiuto\n"
+         "  --version             versione del programma\n";
 }
 
 }  // namespace
@@ -92,6 +94,10 @@ int main(int argc, char** argv) {
   if (parole.empty() || parole[0] == "--help" || parole[0] == "-h" || parole[0] == "aiuto") {
     aiuto(parole.empty() ? std::cerr : std::cout);
     return parole.empty() ? 2 : 0;
+  }
+  if (parole[0] == "--version") {
+    std::cout << "ruotario-cli " << ruotario::kVersione << '\n';
+    return 0;
   }
   const std::string nome = parole[0];
   parole.erase(parole.begin());

@@ -25,6 +25,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setOrganizationName(ruotario::kTitoloApplicazione);
   QApplication::setApplicationName(ruotario::kTitoloApplicazione);
+  // Ties the windows to the installed menu entry (and so to its icon).
+  QGuiApplication::setDesktopFileName(QStringLiteral("ruotario"));
   const auto principale = ruotario::AvviaProgramma();
   if (!principale) return 1;
   return QApplication::exec();

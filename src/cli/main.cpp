@@ -77,8 +77,8 @@ void aiuto(std::ostream& out) {
     out << "  " << nome << c.descrizione << '\n';
   }
   out << "\nOpzioni comuni:\n"
-         "  --archivio FILE       archivio delle estrazioni (predefinito: estrazioni.txt nella cartella del "
-         "programma)\n"
+         "  --archivio FILE       archivio delle estrazioni (predefinito: estrazioni.txt nella cartella dei "
+         "dati)\n"
          "  --ruota NOME|1..10    ruota studiata (predefinita: Bari)\n"
          "  --inizio N, --fine N  prima e ultima estrazione del periodo (numero di record)\n"
          "  --colpi N             colpi di gioco osservati dopo ogni caso\n"

@@ -25,7 +25,8 @@ function(add_widget_test name)
   target_link_libraries(${name} PRIVATE ruotario_ui Qt6::Test)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE
-    RUOTARIO_TEST_DATA="${RUOTARIO_TEST_DATA_DIR}")
+    RUOTARIO_TEST_DATA="${RUOTARIO_TEST_DATA_DIR}"
+    RUOTARIO_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_QPA_FONTDIR=/usr/share/fonts/truetype")

@@ -3,6 +3,7 @@
 // "Settings", text values in twips (1/1440 inch).
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,20 @@ double LeggiValoreImpostazione(std::string_view testo, double predefinito);
 
 // A number as stored: decimal text, whole numbers without a fraction ("1000").
 std::string TestoValoreImpostazione(double valore);
+
+struct Rettangolo {
+  int x = 0;
+  int y = 0;
+  int larghezza = 0;
+  int altezza = 0;
+  bool operator==(const Rettangolo&) const = default;
+};
+
+// A stored window position that no screen shows (a monitor since removed, a
+// smaller desktop) is moved onto the first screen, shrunk to fit it if
+// needed; a window whose title strip some screen shows stays where it is.
+// No screens: unchanged.
+Rettangolo RiportaSulloSchermo(Rettangolo finestra, std::span<const Rettangolo> schermi);
 
 int TwipsInPixel(double twips, double dpi);
 double PixelInTwips(int pixel, double dpi);

@@ -18,7 +18,11 @@ namespace {
 
 EsitoScrittura errore(std::string messaggio) { return EsitoScrittura{false, std::move(messaggio)}; }
 
-std::string descrizioneErrno() { return std::strerror(errno); }
+// The platform's description of the last error and its number.
+std::string descrizioneErrno() {
+  const int codice = errno;
+  return std::string(std::strerror(codice)) + " (errore " + std::to_string(codice) + ")";
+}
 
 // Closes the descriptor at scope exit.
 class Descrittore {
@@ -162,21 +166,21 @@ EsitoScrittura RiscriviRecord(const std::string& percorso, std::string record, i
   return {};
 }
 
-EsitoScrittura SostituisciFile(const std::string& percorso, std::string_view contenuto) {
-  const std::string temporaneo = percorso + ".tmp";
+EsitoScrittura SostituisciFile(const std::string& percorso, std::string_view contenuto, const std::string& temporaneo) {
+  const std::string tmp = temporaneo.empty() ? percorso + ".tmp" : temporaneo;
   {
-    Descrittore fd(::open(temporaneo.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-    if (fd.get() < 0) return errore("Impossibile creare il file: " + descrizioneErrno());
+    Descrittore fd(::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    if (fd.get() < 0) return errore("Impossibile creare il file " + tmp + ": " + descrizioneErrno());
     if (!scriviTutto(fd.get(), contenuto, 0) || ::fsync(fd.get()) != 0 || !fd.chiudi()) {
       const std::string causa = descrizioneErrno();
-      ::unlink(temporaneo.c_str());
-      return errore("Impossibile scrivere il file: " + causa);
+      ::unlink(tmp.c_str());
+      return errore("Impossibile scrivere il file " + tmp + ": " + causa);
     }
   }
-  if (::rename(temporaneo.c_str(), percorso.c_str()) != 0) {
+  if (::rename(tmp.c_str(), percorso.c_str()) != 0) {
     const std::string causa = descrizioneErrno();
-    ::unlink(temporaneo.c_str());
-    return errore("Impossibile sostituire il file: " + causa);
+    ::unlink(tmp.c_str());
+    return errore("Impossibile sostituire il file " + percorso + ": " + causa);
   }
   // Make the rename itself durable.
   const std::filesystem::path cartella = std::filesystem::path(percorso).parent_path();

@@ -47,8 +47,11 @@ std::optional<std::string> LeggiRecord(const std::string& percorso, int i);
 // writing nothing, when the file does not have the fixed layout.
 EsitoScrittura RiscriviRecord(const std::string& percorso, std::string record, int i, bool ultimo);
 
-// Replaces the whole file with `contenuto` through a temporary file and an
+// Replaces the whole file with `contenuto` through a temporary file (by default
+// the path followed by ".tmp"; it must be on the same file system) and an
 // atomic rename, so the old file stays whole until the new one is complete.
-EsitoScrittura SostituisciFile(const std::string& percorso, std::string_view contenuto);
+// The temporary file never outlives the call.
+EsitoScrittura SostituisciFile(const std::string& percorso, std::string_view contenuto,
+                               const std::string& temporaneo = {});
 
 }  // namespace ruotario

@@ -74,6 +74,15 @@ std::optional<std::vector<int>> Argomenti::elencoInteri(std::string_view nome, i
   return elenco;
 }
 
+std::optional<std::string> Argomenti::posizionale() {
+  for (std::size_t i = 0; i < parole_.size(); ++i) {
+    if (prese_[i] || parole_[i].rfind("--", 0) == 0) continue;
+    prese_[i] = true;
+    return parole_[i];
+  }
+  return std::nullopt;
+}
+
 void Argomenti::fine() const {
   for (std::size_t i = 0; i < parole_.size(); ++i)
     if (!prese_[i]) throw ErroreUso("opzione sconosciuta: " + parole_[i]);

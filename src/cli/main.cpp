@@ -35,6 +35,14 @@ constexpr VoceComando kComandi[] = {
     {"verifica", ComandoVerifica, "controllo completo dell'archivio, riga per riga",
      "  [--archivio FILE] [--formato testo|csv|json]\n"
      "  Stato di uscita 1 quando l'archivio non supera il controllo di validità.\n"},
+    {"importa", ComandoImporta, "sostituisce l'archivio con FILE, tenendo il vecchio in copiaEstrazioni.txt",
+     "  FILE [--archivio FILE] [--forza]\n"
+     "  Il file viene controllato prima: se non supera il controllo di validità l'archivio resta\n"
+     "  com'è, a meno di --forza. Stato di uscita 1 quando l'importazione non è avvenuta.\n"},
+    {"esporta", ComandoEsporta, "copia l'archivio come estrazioni.txt nella CARTELLA indicata",
+     "  CARTELLA [--archivio FILE] [--sovrascrivi]\n"
+     "  Un estrazioni.txt già presente nella cartella viene sostituito solo con --sovrascrivi.\n"
+     "  Stato di uscita 1 quando la copia non è avvenuta.\n"},
     {"esempio", ComandoEsempio, "scrive un archivio di esempio casuale sullo standard output",
      "  [--estrazioni N] [--seme S]\n"
      "  Senza --estrazioni segue il calendario reale dal 07/01/1939 ad agosto 2026.\n"},

@@ -4,6 +4,15 @@
 
 namespace ruotario {
 
+bool CandidatoDaProvare(const ParametriStatistica& p, AmbataVariata varia, int c) {
+  switch (varia) {
+    case AmbataVariata::Principale: return true;
+    case AmbataVariata::Secondaria: return p.Ambata[0] != c;
+    case AmbataVariata::Terza: return p.Ambata[1] != c && p.Ambata[0] != c;
+  }
+  return false;
+}
+
 EsitoMiglioreAmbata CercaMiglioreAmbata(const ParametriMiglioreAmbata& p, const ArchivioEstrazioni& archivio,
                                         const RichiestaStop& fermare, const AvanzamentoCandidati& avanzamento) {
   EsitoMiglioreAmbata r;
@@ -23,13 +32,7 @@ EsitoMiglioreAmbata CercaMiglioreAmbata(const ParametriMiglioreAmbata& p, const 
   // number that was tried (a skipped first candidate would otherwise win untried).
   while (c <= 89 && !(stop && r.CandidatiProvati > 0)) {
     ++c;
-    bool cambiato = false;
-    switch (p.Varia) {
-      case AmbataVariata::Principale: cambiato = true; break;
-      case AmbataVariata::Secondaria: cambiato = prova.Ambata[0] != c; break;
-      case AmbataVariata::Terza: cambiato = prova.Ambata[1] != c && prova.Ambata[0] != c; break;
-    }
-    if (cambiato) {
+    if (CandidatoDaProvare(prova, p.Varia, c)) {
       prova.Ambata[indice] = c;
       const EsitoStatistica e = CalcolaSuVista(prova, vista, {}, false);
       ++r.CandidatiProvati;

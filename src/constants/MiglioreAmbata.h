@@ -31,6 +31,10 @@ struct EsitoMiglioreAmbata {
   EsitoStatistica Esito;          // the statistic of the winner, percentages filled
 };
 
+// Whether candidate c is run: the secondary must differ from the principal,
+// the third from both; a skipped candidate costs no run.
+bool CandidatoDaProvare(const ParametriStatistica& p, AmbataVariata varia, int c);
+
 // Asked between candidates; true stops the search (the window lets events run there).
 using RichiestaStop = std::function<bool()>;
 // Told each candidate after it has been looked at.

@@ -70,6 +70,13 @@ class Cursore {
   bool dopoTab_ = false;
 };
 
+// A column-format heading carries blanks that only widen its column on screen.
+std::string_view senzaBlanchi(std::string_view testo) {
+  const auto inizio = testo.find_first_not_of(' ');
+  if (inizio == std::string_view::npos) return {};
+  return testo.substr(inizio, testo.find_last_not_of(' ') - inizio + 1);
+}
+
 }  // namespace
 
 DocumentoStampa ImpaginaGriglia(const GrigliaTesto& griglia, std::string_view titolo, std::string_view sottotitolo,
@@ -92,7 +99,8 @@ DocumentoStampa ImpaginaGriglia(const GrigliaTesto& griglia, std::string_view ti
     c.scrivi("   ");
     for (int col = 0; col < colonne; ++col) {
       c.tab(kLarghezzaColonnaStampa * (col + 1));
-      c.scrivi(griglia.Cella(r, col));
+      const std::string& cella = griglia.Cella(r, col);
+      c.scrivi(r == 0 ? senzaBlanchi(cella) : std::string_view(cella));
       c.scrivi("   ");
     }
     // One page break, and only when rows follow: a table that ends at row 45
@@ -113,6 +121,19 @@ DocumentoStampa ImpaginaGriglia(const GrigliaTesto& griglia, std::string_view ti
   c.fineRiga();
   c.riga(kPiedeStampa);
   return c.fine();
+}
+
+DocumentoStampa AdattaPagine(const DocumentoStampa& documento, int righePerPagina) {
+  const std::size_t capienza = static_cast<std::size_t>(righePerPagina < 1 ? 1 : righePerPagina);
+  DocumentoStampa adattato;
+  for (const PaginaStampa& pagina : documento.pagine) {
+    adattato.pagine.emplace_back();
+    for (const RigaStampa& riga : pagina.righe) {
+      if (adattato.pagine.back().righe.size() == capienza) adattato.pagine.emplace_back();
+      adattato.pagine.back().righe.push_back(riga);
+    }
+  }
+  return adattato;
 }
 
 std::string TestoRiga(const RigaStampa& riga) {

@@ -34,9 +34,15 @@ inline constexpr const char* kPiedeStampa = "   by Ruotario ";
 
 // Lays out `griglia` under `titolo` (always printed) and `sottotitolo` (left out
 // when empty). `righeMax` in 1..90 and not past the last row limits the rows
-// printed; any other value prints them all.
+// printed; any other value prints them all. The headings are printed without
+// the blanks that pad them to their column width on screen.
 DocumentoStampa ImpaginaGriglia(const GrigliaTesto& griglia, std::string_view titolo, std::string_view sottotitolo,
                                 int righeMax);
+
+// The same lines on pages of at most `righePerPagina` lines (the paper's real
+// capacity): a page that is too long goes on over as many pages as it needs,
+// in order, so no line is ever lost. `righePerPagina` below 1 counts as 1.
+DocumentoStampa AdattaPagine(const DocumentoStampa& documento, int righePerPagina);
 
 // The text of a line as a fixed-pitch rendering (pieces padded to their column),
 // for tests and plain-text previews.

@@ -1,6 +1,7 @@
 # Installs the build into a temporary prefix and runs the installed ruotario-cli
 # there: the files in place, its version, and the data folder of an installed
-# program (XDG_DATA_HOME, its default under HOME, RUOTARIO_DIR overriding).
+# program (XDG_DATA_HOME, its default under HOME, RUOTARIO_DIR overriding),
+# from the first start without an archive to an import.
 # Inputs: BUILD, SORGENTE, VERSIONE, PROVA (a scratch folder, emptied first).
 
 # controlla("<condition of if()>" "<message when false>")
@@ -50,10 +51,12 @@ controlla("IS_DIRECTORY ${xdg}/ruotario" "the data folder was not created on fir
 string(FIND "${m_ERR}" "${xdg}/ruotario/estrazioni.txt" dove)
 controlla("dove GREATER -1" "the missing-archive message does not name the data folder: ${m_ERR}")
 
-# An archive in the data folder is the one `info` reads.
+# An archive imported into the data folder is the one `info` reads.
 esegui(e ARGS esempio --estrazioni 37 --seme 5)
 controlla("e_RC EQUAL 0" "esempio failed: ${e_ERR}")
-file(WRITE ${xdg}/ruotario/estrazioni.txt "${e_OUT}")
+file(WRITE ${PROVA}/scaricato.txt "${e_OUT}")
+esegui(p ENV XDG_DATA_HOME=${xdg} ARGS importa ${PROVA}/scaricato.txt)
+controlla("p_RC EQUAL 0 AND EXISTS ${xdg}/ruotario/estrazioni.txt" "importa: ${p_RC} ${p_ERR}")
 esegui(i ENV XDG_DATA_HOME=${xdg} ARGS info --formato json)
 controlla("i_RC EQUAL 0" "info failed: ${i_ERR}")
 string(JSON conta GET "${i_OUT}" Estrazioni)

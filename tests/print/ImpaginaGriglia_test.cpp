@@ -77,5 +77,31 @@ TEST(ImpaginaGriglia, LongCellPushesNextCellToItsColumnOnNextLine) {
   EXPECT_EQ(TestoRiga(r[6]), "             Città            ");               // short row, accented text
 }
 
+TEST(ImpaginaGriglia, ColumnFormatHeadingsStandOnOneLineInTheirColumns) {
+  // The spy table's headings, padded with the blanks that size their columns on screen.
+  GrigliaTesto g{{"    Numero    ", "    Sortite    ", "  %Esiti Vin.   ", "   Ritar. Rel.    "}, {{"01", "0"}}};
+  const auto doc = ImpaginaGriglia(g, "T", "", 0);
+  const auto& r = doc.pagine.at(0).righe;
+  ASSERT_EQ(r.size(), 3u + 2u + 2u);
+  EXPECT_EQ(r[3], riga("Numero", "Sortite", "%Esiti Vin.", "Ritar. Rel."));
+  EXPECT_EQ(r[4], (Riga{{1, "   "}, {14, "01   "}, {28, "0   "}, {42, "   "}, {56, "   "}}));
+}
+
+TEST(ImpaginaGriglia, ShortPapersTakeEveryLineOnFurtherPages) {
+  const auto doc = ImpaginaGriglia(tabella(90), "Titolo", "Sotto", 0);  // pages of 51 and 54 lines
+  const auto adattato = AdattaPagine(doc, 20);
+  ASSERT_EQ(adattato.pagine.size(), 3u + 3u);  // 20 + 20 + 11, then 20 + 20 + 14
+  std::vector<Riga> prima, dopo;
+  for (const auto& p : doc.pagine) prima.insert(prima.end(), p.righe.begin(), p.righe.end());
+  for (const auto& p : adattato.pagine) {
+    EXPECT_LE(p.righe.size(), 20u);
+    dopo.insert(dopo.end(), p.righe.begin(), p.righe.end());
+  }
+  EXPECT_EQ(dopo, prima);
+  EXPECT_EQ(adattato.pagine[3].righe[1], (Riga{{1, "Titolo"}}));  // the layout's own break is kept
+  EXPECT_EQ(AdattaPagine(doc, 100).pagine.size(), 2u);
+  EXPECT_EQ(AdattaPagine(doc, 0).pagine.size(), prima.size());  // one line a page at worst
+}
+
 }  // namespace
 }  // namespace ruotario

@@ -4,6 +4,7 @@
 
 #include <QPrinter>
 #include <QtWidgets>
+#include <cstring>
 #include <memory>
 
 #include "app/ui/Servizi.h"
@@ -14,7 +15,7 @@ struct Messaggio {
   QString testo;
   QPointer<QWidget> padre;
   bool padreVisibile = false;
-  QString tipo;  // "avviso", "conferma", "okAnnulla"
+  QString tipo;  // "avviso", "conferma", "okAnnulla", "errore", "confermaAttenzione"
 };
 
 class FintiMessaggi : public Messaggi {
@@ -22,19 +23,45 @@ class FintiMessaggi : public Messaggi {
   void avviso(QWidget* padre, const QString& testo) override { registra(padre, testo, "avviso"); }
   bool conferma(QWidget* padre, const QString& testo) override { return registra(padre, testo, "conferma"); }
   bool okAnnulla(QWidget* padre, const QString& testo) override { return registra(padre, testo, "okAnnulla"); }
+  void errore(QWidget* padre, const QString& testo) override { registra(padre, testo, "errore"); }
+  bool confermaAttenzione(QWidget* padre, const QString& testo) override {
+    return registra(padre, testo, "confermaAttenzione");
+  }
   QStringList testi() const {
     QStringList t;
     for (const auto& m : ricevuti) t << m.testo;
     return t;
   }
   bool risposta = true;
+  // Answers given in turn to the questions; `risposta` once they run out.
+  QList<bool> risposte;
   QList<Messaggio> ricevuti;
 
  private:
   bool registra(QWidget* padre, const QString& testo, const char* tipo) {
     ricevuti.push_back({testo, padre, padre && padre->isVisible(), QString::fromLatin1(tipo)});
+    if (std::strcmp(tipo, "avviso") != 0 && !risposte.isEmpty()) return risposte.takeFirst();
     return risposta;
   }
+};
+
+// File dialogs answering with scripted choices (empty: cancelled).
+class FintiDialoghiFile : public DialoghiFile {
+ public:
+  struct Apertura {
+    QString titolo, cartella, filtro;
+  };
+  QString apriFile(QWidget*, const QString& titolo, const QString& cartella, const QString& filtro) override {
+    aperture.push_back({titolo, cartella, filtro});
+    return file;
+  }
+  QString scegliCartella(QWidget*, const QString& titolo, const QString& cartella) override {
+    aperture.push_back({titolo, cartella, {}});
+    return cartellaScelta;
+  }
+  QString file;
+  QString cartellaScelta;
+  QList<Apertura> aperture;
 };
 
 class FintoBrowser : public Browser {

@@ -1,6 +1,9 @@
 #include "app/ui/RegistroFinestre.h"
 
 #include "app/ui/frmMain.h"
+#include "archive/ui/RegistroArchivio.h"
+#include "archive/ui/RegistroImportExport.h"
+#include "constants/ui/RegistroKostanti.h"
 #include "spy/ui/RegistroSpia.h"
 
 namespace ruotario {
@@ -8,7 +11,10 @@ namespace ruotario {
 void RegistraFinestreProgramma(frmMain& main) {
   // The shell's own windows (about, glossary, recomputation) are plugged in by
   // frmMain itself; the study and archive windows go here.
+  RegistraFinestreArchivio(main);
+  RegistraFinestreImportExport(main);
   RegistraFinestreSpia(main);
+  RegistraFinestreKostanti(main);
 }
 
 }  // namespace ruotario

@@ -3,7 +3,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPrintDialog>
+#include <QPageSetupDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -14,8 +14,8 @@ namespace ruotario {
 namespace {
 
 int chiedi(QWidget* padre, const QString& testo, QMessageBox::StandardButtons pulsanti,
-           QMessageBox::StandardButton predefinito) {
-  QMessageBox box(QMessageBox::NoIcon, kTitoloApplicazione, testo, pulsanti, padre);
+           QMessageBox::StandardButton predefinito, QMessageBox::Icon icona = QMessageBox::NoIcon) {
+  QMessageBox box(icona, kTitoloApplicazione, testo, pulsanti, padre);
   box.setDefaultButton(predefinito);
   return box.exec();
 }
@@ -28,6 +28,13 @@ class QtMessaggi final : public Messaggi {
   }
   bool okAnnulla(QWidget* padre, const QString& testo) override {
     return chiedi(padre, testo, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
+  }
+  void errore(QWidget* padre, const QString& testo) override {
+    chiedi(padre, testo, QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Critical);
+  }
+  bool confermaAttenzione(QWidget* padre, const QString& testo) override {
+    return chiedi(padre, testo, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, QMessageBox::Warning) ==
+           QMessageBox::Yes;
   }
 };
 
@@ -53,7 +60,8 @@ class QtStampante final : public Stampante {
     return *printer_;
   }
   bool imposta(QWidget* padre) override {
-    QPrintDialog dialogo(&printer(), padre);
+    // Printer, paper and orientation only: printing has no page range to choose.
+    QPageSetupDialog dialogo(&printer(), padre);
     dialogo.setWindowTitle(QStringLiteral("Imposta stampante"));
     return dialogo.exec() == QDialog::Accepted;
   }

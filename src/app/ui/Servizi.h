@@ -23,6 +23,10 @@ class Messaggi {
   virtual bool conferma(QWidget* padre, const QString& testo) = 0;
   // Warning with OK and Cancel; true only on OK.
   virtual bool okAnnulla(QWidget* padre, const QString& testo) = 0;
+  // Notice of a failure, with the critical icon and an OK button.
+  virtual void errore(QWidget* padre, const QString& testo) { avviso(padre, testo); }
+  // Question with Yes and No and the warning icon; true only on Yes.
+  virtual bool confermaAttenzione(QWidget* padre, const QString& testo) { return conferma(padre, testo); }
 };
 
 class DialoghiFile {
@@ -45,7 +49,8 @@ class Stampante {
  public:
   virtual ~Stampante() = default;
   virtual QPrinter& printer() = 0;
-  // Shows the printer set-up dialog titled "Imposta stampante"; false when cancelled.
+  // Shows the page set-up dialog (printer, paper, orientation) titled
+  // "Imposta stampante"; false when cancelled.
   virtual bool imposta(QWidget* padre) = 0;
 };
 

@@ -29,6 +29,15 @@ const QString kChiaveBottone = QStringLiteral("Archivio Estrazioni");
 const QString kChiaveVisualizza = QStringLiteral("Visualizza Estrazioni");
 const QString kChiaveNuova = QStringLiteral("Nuova Estrazione");
 const QString kChiaveImporta = QStringLiteral("Importa Estrazioni");
+const QString kNuovaManuale = QStringLiteral("mnuinsestman");
+
+// The menu entry whose command a toolbar key runs; empty for a key that matches none.
+QString comandoBarra(const QString& chiave) {
+  if (chiave == kChiaveBottone || chiave == kChiaveVisualizza) return QStringLiteral("mnuViewEstrazioni");
+  if (chiave == kChiaveNuova) return kNuovaManuale;
+  if (chiave == kChiaveImporta) return QStringLiteral("mnuimprtfile");
+  return {};
+}
 }  // namespace
 
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
@@ -41,6 +50,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
   area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   area_->setBackground(QColor(0x5a, 0x6b, 0x7c));
   setCentralWidget(area_);
+  barraStrumenti_ = addToolBar(QStringLiteral("Barra degli strumenti"));
   creaMenu();
   creaBarre();
 
@@ -101,8 +111,8 @@ void frmMain::creaMenu() {
     connect(a, &QAction::triggered, this, [this, n = nome] { nuovaEstrazione(n); });
   }
   QMenu* importa = sottomenu(archivio, QStringLiteral("mnuAEImportaEstrazioni"), QStringLiteral("Import File"));
-  connect(voce(importa, QStringLiteral("mnudownls"), QStringLiteral("Download da ") + kNomeSito), &QAction::triggered,
-          this, [this] { apriWeb(QStringLiteral("/download.php")); });
+  connect(voce(importa, QStringLiteral("mnudownls"), QStringLiteral("Download da ") + kTitoloApplicazione),
+          &QAction::triggered, this, [this] { apriPagina(QStringLiteral("mnudownls")); });
   voceFinestra(importa, QStringLiteral("mnuimprtfile"), QStringLiteral("Import da File"));
   voceFinestra(archivio, QStringLiteral("mnuEsportaEstrazionix"), QStringLiteral("Export"));
 
@@ -126,13 +136,15 @@ void frmMain::creaMenu() {
   for (const auto& [nome, testo] : vociSpie) voceFinestra(spie, QString::fromUtf8(nome), QString::fromUtf8(testo));
 
   menuVisualizza_ = menuPrincipale(QStringLiteral("mnuView"), QStringLiteral("&Visualizza"));
-  QAction* toolbar = voce(menuVisualizza_, QStringLiteral("mnuViewToolbar"), QStringLiteral("Barra degli &strumenti"));
+  // The toolbar's own toggle: the frame's context menu shows the same action,
+  // so the check mark always tells whether the toolbar is shown.
+  QAction* toolbar = barraStrumenti_->toggleViewAction();
+  toolbar->setObjectName(QStringLiteral("mnuViewToolbar"));
+  toolbar->setText(QStringLiteral("Barra degli &strumenti"));
+  menuVisualizza_->addAction(toolbar);
   QAction* stato = voce(menuVisualizza_, QStringLiteral("mnuViewStatusBar"), QStringLiteral("&Barra di stato"));
-  for (QAction* a : {toolbar, stato}) {
-    a->setCheckable(true);
-    a->setChecked(true);
-  }
-  connect(toolbar, &QAction::triggered, this, [this](bool on) { barraStrumenti_->setVisible(on); });
+  stato->setCheckable(true);
+  stato->setChecked(true);
   connect(stato, &QAction::triggered, this, [this](bool on) { statusBar()->setVisible(on); });
   menuVisualizza_->addSeparator()->setObjectName(QStringLiteral("mnuViewBar0"));
   QMenu* finestre = sottomenu(menuVisualizza_, QStringLiteral("mnuFinest"), QStringLiteral("Finestre"));
@@ -149,17 +161,17 @@ void frmMain::creaMenu() {
   connect(menuVisualizza_, &QMenu::aboutToShow, this, &frmMain::aggiornaElencoFinestre);
 
   QMenu* aiuto = menuPrincipale(QStringLiteral("mnuHelp"), QStringLiteral("&?"));
-  connect(voce(aiuto, QStringLiteral("mnuquadriviaweb"), kNomeSito), &QAction::triggered, this,
-          [this] { apriWeb(QStringLiteral("/")); });
+  connect(voce(aiuto, QStringLiteral("mnuquadriviaweb"), kTitoloApplicazione), &QAction::triggered, this,
+          [this] { apriPagina(QStringLiteral("mnuquadriviaweb")); });
   voceFinestra(aiuto, QStringLiteral("mnuglstermini"), QStringLiteral("&Glossario TERMINI"));
   aiuto->addSeparator()->setObjectName(QStringLiteral("mnusep21231"));
   connect(voce(aiuto, QStringLiteral("mnupoker"), QStringLiteral("Poker online")), &QAction::triggered, this,
-          [this] { apriWeb(QStringLiteral("/poker/")); });
+          [this] { apriPagina(QStringLiteral("mnupoker")); });
   connect(voce(aiuto, QStringLiteral("mnuImpstastampante"), QStringLiteral("&Impostazioni Stampante")),
           &QAction::triggered, this, &frmMain::impostaStampante);
   aiuto->addSeparator()->setObjectName(QStringLiteral("munlinea333"));
   connect(voce(aiuto, QStringLiteral("mnuBet"), QStringLiteral("Scommesse Online")), &QAction::triggered, this,
-          [this] { apriWeb(QStringLiteral("/scommesse/")); });
+          [this] { apriPagina(QStringLiteral("mnuBet")); });
   voceFinestra(aiuto, QStringLiteral("mnuinfoveltrano2"), QStringLiteral("&Veltrano2"));
   voceFinestra(aiuto, QStringLiteral("mnuHelpAbout"), QStringLiteral("&Informazioni su Estrodex"));
 
@@ -169,13 +181,12 @@ void frmMain::creaMenu() {
 }
 
 void frmMain::creaBarre() {
-  barraStrumenti_ = addToolBar(QStringLiteral("Barra degli strumenti"));
   barraStrumenti_->setObjectName(QStringLiteral("tbToolBar"));
   barraStrumenti_->setMovable(false);
   barraStrumenti_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   barraStrumenti_->setIconSize(QSize(24, 24));
 
-  auto* bottone = new QToolButton(barraStrumenti_);
+  auto* bottone = bottoneArchivio_ = new QToolButton(barraStrumenti_);
   bottone->setObjectName(kChiaveBottone);
   bottone->setText(kChiaveBottone);
   bottone->setToolTip(QStringLiteral("Visualizza Archivio Estrazioni"));
@@ -191,9 +202,11 @@ void frmMain::creaBarre() {
     a->setObjectName(chiave);
     a->setData(chiave);
     connect(a, &QAction::triggered, this, [this, k = chiave] { sceltaBarra(k); });
+    seguiVoceMenu(a, comandoBarra(chiave));
   }
   bottone->setMenu(tendina);
   connect(bottone, &QToolButton::clicked, this, [this] { sceltaBarra(kChiaveBottone); });
+  aggiornaBottoneArchivio();
   barraStrumenti_->addWidget(bottone);
 
   QStatusBar* barra = statusBar();
@@ -205,7 +218,7 @@ void frmMain::creaBarre() {
     barra->addPermanentWidget(l, allungamento);
     return l;
   };
-  pannello(QStringLiteral("Pannello1"), 1)->setText(kNomeSito);
+  pannello(QStringLiteral("Pannello1"), 1)->setText(kTitoloApplicazione);
   pannelloData_ = pannello(QStringLiteral("Pannello2"), 0);
   pannelloOra_ = pannello(QStringLiteral("Pannello3"), 0);
   orologio_ = new QTimer(this);
@@ -220,12 +233,32 @@ void frmMain::aggiornaOrologio() {
 }
 
 void frmMain::sceltaBarra(const QString& chiave) {
-  if (chiave == kChiaveBottone || chiave == kChiaveVisualizza)
-    apriFinestra(QStringLiteral("mnuViewEstrazioni"));
-  else if (chiave == kChiaveNuova)
-    nuovaEstrazione(QStringLiteral("mnuinsestman"));
-  else if (chiave == kChiaveImporta)
-    apriFinestra(QStringLiteral("mnuimprtfile"));
+  const QString comando = comandoBarra(chiave);
+  if (comando == kNuovaManuale)
+    nuovaEstrazione(comando);
+  else if (!comando.isEmpty())
+    apriFinestra(comando);
+}
+
+// A toolbar entry is usable exactly when the menu entry it stands for is.
+void frmMain::seguiVoceMenu(QAction* voceBarra, const QString& nomeAzione) {
+  auto* voceMenu = findChild<QAction*>(nomeAzione, Qt::FindDirectChildrenOnly);
+  if (!voceMenu) return;
+  voceBarra->setEnabled(voceMenu->isEnabled());
+  connect(voceMenu, &QAction::enabledChanged, voceBarra, &QAction::setEnabled);
+  connect(voceMenu, &QAction::enabledChanged, this, &frmMain::aggiornaBottoneArchivio);
+}
+
+// The button opens the viewer; while only its other entries can be used, a
+// click shows the drop-down instead, and with none it is disabled.
+void frmMain::aggiornaBottoneArchivio() {
+  if (!bottoneArchivio_ || !bottoneArchivio_->menu()) return;
+  const auto* visualizza = findChild<QAction*>(comandoBarra(kChiaveBottone), Qt::FindDirectChildrenOnly);
+  const bool apreVisore = visualizza && visualizza->isEnabled();
+  bool qualcuna = false;
+  for (const QAction* a : bottoneArchivio_->menu()->actions()) qualcuna |= a->isEnabled();
+  bottoneArchivio_->setEnabled(qualcuna);
+  bottoneArchivio_->setPopupMode(apreVisore ? QToolButton::MenuButtonPopup : QToolButton::InstantPopup);
 }
 
 void frmMain::aggiornaElencoFinestre() {

@@ -11,6 +11,7 @@ class QAction;
 class QMdiArea;
 class QMenu;
 class QToolBar;
+class QToolButton;
 class QStatusBar;
 class QTimer;
 class QLabel;
@@ -70,7 +71,9 @@ class frmMain : public QMainWindow {
   void creaBarre();
   QAction* voce(QMenu* menu, const QString& nome, const QString& testo);
   QAction* voceFinestra(QMenu* menu, const QString& nome, const QString& testo);
-  void apriWeb(const QString& percorso);
+  void apriPagina(const QString& nomeAzione);
+  void seguiVoceMenu(QAction* voceBarra, const QString& nomeAzione);
+  void aggiornaBottoneArchivio();
   void impostaStampante();
   void sceltaBarra(const QString& chiave);
   void aggiornaElencoFinestre();
@@ -79,6 +82,7 @@ class frmMain : public QMainWindow {
 
   QMdiArea* area_ = nullptr;
   QToolBar* barraStrumenti_ = nullptr;
+  QToolButton* bottoneArchivio_ = nullptr;
   QMenu* menuVisualizza_ = nullptr;
   QAction* inizioElenco_ = nullptr;
   QLabel* pannelloData_ = nullptr;
@@ -86,10 +90,5 @@ class frmMain : public QMainWindow {
   QTimer* orologio_ = nullptr;
   Finestre finestre_;
 };
-
-// The maker's site: host of the web pages, caption of the web-site entry, first
-// status bar panel.
-inline const QString kNomeSito = QStringLiteral("ruotario.example.org");
-inline const QString kIndirizzoSito = QStringLiteral("https://ruotario.example.org");
 
 }  // namespace ruotario

@@ -5,9 +5,12 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QEventLoop>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
 #include <QStatusBar>
@@ -15,6 +18,7 @@
 
 #include "app/Ambiente.h"
 #include "app/GeometriaFinestra.h"
+#include "app/ui/PagineWeb.h"
 #include "app/ui/Servizi.h"
 #include "app/ui/frmMain.h"
 #include "app/ui/frmricalcolastatIC.h"
@@ -29,19 +33,22 @@ const QString kRicalcolo = QStringLiteral("frmricalcolastatIC");
 
 bool eNuovaEstrazione(const QString& nome) { return nome == kNuovaManuale || nome == kNuovaTelevideo; }
 
-// Ends a local event loop when the watched window is hidden or destroyed.
+// Ends a local event loop when the watched window is closed (hidden by the
+// program) or destroyed. Minimising also sends a hide event, but leaves the
+// window open: an entry in progress must survive it.
 class FineModale : public QObject {
  public:
-  FineModale(QWidget* finestra, QEventLoop& ciclo) : ciclo_(ciclo) {
+  FineModale(QWidget* finestra, QEventLoop& ciclo) : finestra_(finestra), ciclo_(ciclo) {
     finestra->installEventFilter(this);
     connect(finestra, &QObject::destroyed, &ciclo, &QEventLoop::quit);
   }
-  bool eventFilter(QObject*, QEvent* e) override {
-    if (e->type() == QEvent::Hide) ciclo_.quit();
+  bool eventFilter(QObject* oggetto, QEvent* e) override {
+    if (oggetto == finestra_ && e->type() == QEvent::Hide && finestra_->isHidden()) ciclo_.quit();
     return false;
   }
 
  private:
+  QWidget* finestra_;
   QEventLoop& ciclo_;
 };
 
@@ -202,8 +209,20 @@ void frmMain::carica() {
   }
   const double dpiX = logicalDpiX();
   const double dpiY = logicalDpiY();
-  move(TwipsInPixel(valori[0], dpiX), TwipsInPixel(valori[1], dpiY));
-  resize(TwipsInPixel(valori[2], dpiX), TwipsInPixel(valori[3], dpiY));
+  Rettangolo r{TwipsInPixel(valori[0], dpiX), TwipsInPixel(valori[1], dpiY), TwipsInPixel(valori[2], dpiX),
+               TwipsInPixel(valori[3], dpiY)};
+  // The primary screen first: a window no screen shows goes back onto it.
+  std::vector<Rettangolo> schermi;
+  QList<QScreen*> elenco = QGuiApplication::screens();
+  elenco.removeAll(QGuiApplication::primaryScreen());
+  elenco.prepend(QGuiApplication::primaryScreen());
+  for (const QScreen* s : elenco)
+    if (s)
+      schermi.push_back({s->availableGeometry().x(), s->availableGeometry().y(), s->availableGeometry().width(),
+                         s->availableGeometry().height()});
+  r = RiportaSulloSchermo(r, schermi);
+  move(r.x, r.y);
+  resize(r.larghezza, r.altezza);
 }
 
 void frmMain::salvaGeometria() {
@@ -233,8 +252,15 @@ void frmMain::closeEvent(QCloseEvent* evento) {
 
 void frmMain::impostaStampante() { stampante().imposta(this); }
 
-void frmMain::apriWeb(const QString& percorso) {
-  const QUrl indirizzo(kIndirizzoSito + percorso);
+void frmMain::apriPagina(const QString& nomeAzione) {
+  // The guide in the data folder, else the one installed with the program.
+  const QString guida = QString::fromStdString(PercorsoFileProgramma(Stato(), kNomeGuida));
+  const QUrl indirizzo = IndirizzoPagina(nomeAzione, QFileInfo(guida).absolutePath());
+  if (indirizzo.isLocalFile() && !QFileInfo::exists(indirizzo.toLocalFile())) {
+    messaggi().avviso(this, QStringLiteral("La guida non è disponibile: il file ") + indirizzo.toLocalFile() +
+                                QStringLiteral(" manca."));
+    return;
+  }
   if (!browser().apri(indirizzo))
     messaggi().avviso(this, QStringLiteral("Impossibile avviare il browser per aprire la pagina ") +
                                 indirizzo.toString() + QStringLiteral("."));

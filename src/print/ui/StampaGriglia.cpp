@@ -24,19 +24,39 @@ QString testo(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 QString StampaDocumento(QPrinter& printer, const DocumentoStampa& documento) {
-  QPainter pittore;
-  if (!printer.isValid() || !pittore.begin(&printer)) {
-    const QString nome = printer.printerName().isEmpty() ? printer.outputFileName() : printer.printerName();
-    return QStringLiteral("impossibile avviare la stampa su \"%1\".").arg(nome);
-  }
+  if (!printer.isValid()) return QStringLiteral("nessuna stampante disponibile.");
+  // The printer's own font metrics and printable area: the layout's lines and
+  // columns are placed and counted on the paper actually chosen.
   const QFont font = fontStampa();
-  pittore.setFont(font);
   const QFontMetricsF metrica(font, &printer);
   const qreal colonna = metrica.averageCharWidth();
   const qreal riga = metrica.lineSpacing();
+  const qreal larghezza = printer.width();
+  const qreal altezza = printer.height();
+  if (altezza < metrica.height()) return QStringLiteral("la pagina è troppo piccola per una riga di testo.");
+  const int righePerPagina = static_cast<int>((altezza - metrica.height()) / riga) + 1;
+
+  // Checked before anything is printed: a cut-off cell would be a wrong table.
+  for (const auto& pagina : documento.pagine)
+    for (const auto& linea : pagina.righe)
+      for (const auto& pezzo : linea) {
+        const QString t = testo(pezzo.testo).trimmed();
+        if ((pezzo.colonna - 1) * colonna + metrica.horizontalAdvance(t) > larghezza)
+          return QStringLiteral("il testo \"%1\" non entra nella larghezza della pagina.").arg(t);
+      }
+
+  QPainter pittore;
+  if (!pittore.begin(&printer)) {
+    if (!printer.outputFileName().isEmpty())
+      return QStringLiteral("impossibile scrivere il file \"%1\".").arg(printer.outputFileName());
+    if (!printer.printerName().isEmpty())
+      return QStringLiteral("la stampante \"%1\" non risponde.").arg(printer.printerName());
+    return QStringLiteral("nessuna stampante disponibile.");
+  }
+  pittore.setFont(font);
 
   bool prima = true;
-  for (const auto& pagina : documento.pagine) {
+  for (const auto& pagina : AdattaPagine(documento, righePerPagina).pagine) {
     if (!prima && !printer.newPage()) {
       printer.abort();
       pittore.end();
@@ -49,10 +69,8 @@ QString StampaDocumento(QPrinter& printer, const DocumentoStampa& documento) {
       y += riga;
     }
   }
-  if (!pittore.end()) {
-    printer.abort();
-    return QStringLiteral("la stampante non ha accettato il documento.");
-  }
+  // A job that failed at its end is already gone: there is nothing left to cancel.
+  if (!pittore.end()) return QStringLiteral("la stampante non ha accettato il documento.");
   return {};
 }
 

@@ -14,7 +14,8 @@ class QWidget;
 namespace ruotario {
 
 // Asks "Vuoi Stampare la Tabella?" and on Yes prints the table (heading row
-// included) under one or two heading lines on at most two pages. On failure the
+// included) under one or two heading lines: the page-2 heading after row 45,
+// further pages only where the paper is too short for the layout. On failure the
 // document is cancelled and the error is shown. `RigheMax`: last grid row to
 // print, 0 = all rows.
 void StampaGrigliaTxt(const GrigliaTesto& Griglia, const QString& Titolo, const QString& Sottotitolo, int RigheMax,
@@ -25,9 +26,11 @@ void StampaGrigliaTxt(const GrigliaTesto& Griglia, const QString& Titolo, const 
 GrigliaTesto GrigliaDaTabella(const QTableWidget& tabella);
 
 // Paints a laid-out document on `printer`: Arial 10 (Liberation Sans where Arial
-// is missing), character columns from the font's average character width.
-// Returns an empty text on success, else the error description (the document
-// is then cancelled).
+// is missing), character columns from the font's average character width, as
+// many lines on a page as its printable height holds (a longer page goes on
+// over the next ones). Returns an empty text on success, else the error
+// description: no printer, a cell wider than the page (nothing is printed
+// then), a failed page or job (a started document is cancelled).
 QString StampaDocumento(QPrinter& printer, const DocumentoStampa& documento);
 
 }  // namespace ruotario

@@ -224,7 +224,8 @@ void FinestraSpia::IniziaRicerca() {
 void FinestraSpia::AUTO(int& ruota, int& /*ignorato1*/, int& numero, int& /*ignorato2*/, int& posizione, int& inizio,
                         int& fine, int& colpi) {
   ruota_->setCurrentIndex(ruota);
-  numeri_[0]->setCurrentIndex(numero - 1);
+  // By value: the lists of final digits and decades start at 0, not at 1.
+  numeri_[0]->setCurrentIndex(numeri_[0]->findText(QString::number(numero)));
   if (posizione_) posizione_->setCurrentIndex(posizione);
   inizio_->setCurrentIndex(inizio);
   fine_->setCurrentIndex(fine);

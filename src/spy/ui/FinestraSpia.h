@@ -32,9 +32,10 @@ class FinestraSpia : public QWidget {
   Griglia90* Griglia() const;
 
   // Runs a study without the user (ZevedIVE's engine): selects the wheel list
-  // position, the spy (list position numero − 1), the position list position,
-  // the start and end list positions and the colpi list position, then does
-  // what "Inizia Ricerca" does. The two ignored values are kept for callers.
+  // position, the spy item showing `numero` (none when the list lacks it),
+  // the position list position, the start and end list positions and the
+  // colpi list position, then does what "Inizia Ricerca" does. The two
+  // ignored values are kept for callers.
   void AUTO(int& ruota, int& ignorato1, int& numero, int& ignorato2, int& posizione, int& inizio, int& fine,
             int& colpi);
 

@@ -120,6 +120,7 @@ void FinestraZevedive::costruisci() {
   schede_->setObjectName(QStringLiteral("SSTab1"));
   schede_->addTab(costruisciRiepilogo(), QStringLiteral("Riepilogo"));
   risultati_ = new PannelloRisultati(QString(), schede_);
+  risultati_->PulsanteStampa()->setEnabled(false);  // nothing to print before the first run
   schede_->addTab(risultati_, QStringLiteral("Dettaglio"));
   auto* colonnaEsito = new QVBoxLayout(esito);
   colonnaEsito->addWidget(schede_);
@@ -166,6 +167,7 @@ void FinestraZevedive::applicaVelocita() {
 }
 
 void FinestraZevedive::IniziaRicerca() {
+  risultati_->PulsanteStampa()->setEnabled(true);
   applicaVelocita();
   ParametriZevedive p;
   p.Ruota = ruota_->currentIndex() + 1;

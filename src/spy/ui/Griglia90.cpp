@@ -29,7 +29,7 @@ class ModelloGriglia : public QAbstractTableModel {
     if (ruolo == Qt::DisplayRole) return testo(indice.row(), indice.column());
     if (ruolo == Qt::TextAlignmentRole) {
       // The number column reads best centred, the figures right-aligned.
-      return indice.column() == 0 ? QVariant(Qt::AlignCenter) : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+      return indice.column() == 0 || centrate ? QVariant(Qt::AlignCenter) : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     }
     return {};
   }
@@ -58,6 +58,7 @@ class ModelloGriglia : public QAbstractTableModel {
 
   std::vector<QString> titoli;
   RigheTabella righe;
+  bool centrate = false;
 };
 
 Griglia90::Griglia90(QWidget* parent) : QTableView(parent), modello_(new ModelloGriglia(this)) {
@@ -124,6 +125,10 @@ void Griglia90::TieniMigliori(int quante) {
   modello_->cambia(
       [&] { ruotario::TieniMigliori(modello_->righe, 1, static_cast<std::size_t>(quante), SeparatoreDecimale()); });
   scrollToTop();
+}
+
+void Griglia90::CentraColonne() {
+  modello_->cambia([&] { modello_->centrate = true; });
 }
 
 char Griglia90::SeparatoreDecimale() {

@@ -43,6 +43,9 @@ class Griglia90 : public QTableView {
   // Sorts by column 1 largest first and keeps the first `quante` rows.
   void TieniMigliori(int quante);
 
+  // Centres the figures too (by default only the number column is centred).
+  void CentraColonne();
+
   // The decimal separator of the user's locale, as the cells are written.
   static char SeparatoreDecimale();
 

@@ -1,10 +1,12 @@
 #include "app/ui/frmMain.h"
 
+#include <QPageSetupDialog>
 #include <QtTest>
 #include <QtWidgets>
 
 #include "app/Ambiente.h"
 #include "app/GeometriaFinestra.h"
+#include "app/ui/PagineWeb.h"
 #include "app/ui/frmAbout.h"
 #include "app/ui/frmricalcolastatIC.h"
 #include "support/FintiServizi.h"
@@ -60,7 +62,7 @@ class frmMainTest : public QObject {
         {"munarcestr", "&Italian LOTTO numbers / Archivio Estrazioni"}, {"mnuViewEstrazioni", "&EDIT"},
         {"mnuInsertnuovaEstrazione", "&NEW"}, {"mnuinsestman", "Insert/Inserimento Manuale"},
         {"mnuinstele", "Insert from internet / Aggiorna da Televideo"}, {"mnuAEImportaEstrazioni", "Import File"},
-        {"mnudownls", "Download da ruotario.example.org"}, {"mnuimprtfile", "Import da File"},
+        {"mnudownls", "Download da Ruotario"}, {"mnuimprtfile", "Import da File"},
         {"mnuEsportaEstrazionix", "Export"}, {"mnusupsp", "&ZevedIVE"}, {"mnusupsyp", "Statistica"},
         {"mnuspric", "Ricerca"}, {"mnuspie", "S&tatistiche Spie"}, {"mnuspia1", "&1 Numero Spia"},
         {"mnuspia2", "&2 Numeri Spia (ambo spia)"}, {"mnuspia", "&3 Numeri Spia"},
@@ -71,7 +73,7 @@ class frmMainTest : public QObject {
         {"mnuViewToolbar", "Barra degli &strumenti"}, {"mnuViewStatusBar", "&Barra di stato"},
         {"mnuFinest", "Finestre"}, {"mnuWindowCascade", "&Sovrapponi"},
         {"mnuWindowTileHorizontal", "Affianca &orizzontalmente"}, {"mnuWindowTileVertical", "Affianca &verticalmente"},
-        {"mnuWindowArrangeIcons", "&Disponi icone"}, {"mnuHelp", "&?"}, {"mnuquadriviaweb", "ruotario.example.org"},
+        {"mnuWindowArrangeIcons", "&Disponi icone"}, {"mnuHelp", "&?"}, {"mnuquadriviaweb", "Ruotario"},
         {"mnuglstermini", "&Glossario TERMINI"}, {"mnupoker", "Poker online"},
         {"mnuImpstastampante", "&Impostazioni Stampante"}, {"mnuBet", "Scommesse Online"},
         {"mnuinfoveltrano2", "&Veltrano2"}, {"mnuHelpAbout", "&Informazioni su Estrodex"}, {"mnuFileExit", "&Exit"}};
@@ -86,6 +88,28 @@ class frmMainTest : public QObject {
     for (QAction* a : m.menuBar()->actions()) barra << a->objectName();
     QCOMPARE(barra, QStringList({"munarcestr", "mnusupsp", "mnuspie", "mnuView", "mnuHelp", "mnuFileExit"}));
     QVERIFY(!azione(m, "mnuFileExit")->menu());
+    // Every menu's entries and separators, top to bottom ("-" marks a separator).
+    const std::pair<const char*, const char*> ordine[] = {
+        {"munarcestr", "mnuViewEstrazioni mnuInsertnuovaEstrazione mnuAEImportaEstrazioni mnuEsportaEstrazionix"},
+        {"mnuInsertnuovaEstrazione", "mnuinsestman mnuinstele"},
+        {"mnuAEImportaEstrazioni", "mnudownls mnuimprtfile"},
+        {"mnusupsp", "mnusupsyp mnuspric"},
+        {"mnuspie",
+         "mnuspia1 mnuspia2 mnuspia mnuambispiacadenza mnuspiadecina mnuambispiafigura mnuspiasomma "
+         "mnudiffambo mnudistanzaambo mnudistanzaciclo"},
+        {"mnuView", "mnuViewToolbar mnuViewStatusBar -mnuViewBar0 mnuFinest"},
+        {"mnuFinest", "mnuWindowCascade mnuWindowTileHorizontal mnuWindowTileVertical mnuWindowArrangeIcons"},
+        {"mnuHelp",
+         "mnuquadriviaweb mnuglstermini -mnusep21231 mnupoker mnuImpstastampante -munlinea333 mnuBet "
+         "mnuinfoveltrano2 mnuHelpAbout"},
+    };
+    for (const auto& [menu, voci] : ordine) {
+      QStringList trovate;
+      for (const QAction* a : azione(m, menu)->menu()->actions())
+        if (a->isVisible()) trovate << (a->isSeparator() ? "-" : "") + a->objectName();  // the window list is hidden
+      QCOMPARE(trovate.join(' '), QString(voci));
+    }
+    QCOMPARE(m.findChild<QLabel*>("Pannello1")->text(), QStringLiteral("Ruotario"));
 
     m.show();  // the toggles hide and show the bars
     QWidget* barre[] = {m.findChild<QToolBar*>(QStringLiteral("tbToolBar")), m.statusBar()};
@@ -97,6 +121,118 @@ class frmMainTest : public QObject {
       voce[i]->trigger();
       QVERIFY(voce[i]->isChecked() && barre[i]->isVisible());
     }
+  }
+
+  void toolbarFollowsTheMenuEntriesItStandsFor() {
+    frmMain m;
+    auto* bottone = m.findChild<QToolButton*>("Archivio Estrazioni");
+    QAction* voci[] = {azione(m, "Visualizza Estrazioni"), azione(m, "Nuova Estrazione"),
+                       azione(m, "Importa Estrazioni")};
+    const auto stato = [&] {
+      QString s = bottone->isEnabled() ? "B" : "b";
+      for (const QAction* a : voci) s += a->isEnabled() ? "1" : "0";
+      return s + (bottone->popupMode() == QToolButton::InstantPopup ? " tendina" : "");
+    };
+    QCOMPARE(stato(), QString("b000 tendina"));  // no window plugged in: nothing to click
+    int import = 0, visore = 0;
+    m.registraFinestra("mnuimprtfile", contata("frmimportaarchivi", import));
+    QCOMPARE(stato(), QString("B001 tendina"));  // a click shows the entry that works
+    voci[2]->trigger();
+    QCOMPARE(import, 1);
+    m.registraFinestra("mnuViewEstrazioni", contata("frmvisualizzaArchivioEstrazioni", visore));
+    QCOMPARE(stato(), QString("B101"));
+    QTest::mouseClick(bottone, Qt::LeftButton, {}, QPoint(4, bottone->height() / 2));
+    QCOMPARE(visore, 1);
+    int nuove = 0;
+    m.registraFinestra("mnuinsestman", inserimento(false, nuove));
+    QCOMPARE(stato(), QString("B111"));
+    azione(m, "mnuimprtfile")->setEnabled(false);
+    QCOMPARE(stato(), QString("B110"));
+  }
+
+  void theToolbarEntryAndTheFrameContextMenuAgree() {
+    frmMain m;
+    m.show();
+    auto* barra = m.findChild<QToolBar*>("tbToolBar");
+    QAction* voce = azione(m, "mnuViewToolbar");
+    std::unique_ptr<QMenu> contesto(m.createPopupMenu());
+    QAction* dalContesto = nullptr;
+    for (QAction* a : contesto->actions())
+      if (a->isCheckable()) dalContesto = a;
+    QVERIFY(dalContesto);
+    dalContesto->trigger();  // hidden from the frame's own menu
+    QVERIFY(barra->isHidden());
+    QVERIFY(!voce->isChecked());
+    voce->trigger();  // one click shows it again
+    QVERIFY(barra->isVisible() && voce->isChecked());
+  }
+
+  void printerSetUpIsThePageSetUpDialog() {
+    frmMain m;
+    FintaStampante finta;
+    impostaStampante(&finta);
+    azione(m, "mnuImpstastampante")->trigger();
+    QCOMPARE(finta.impostazioni, 1);
+    impostaStampante(nullptr);  // the real one: printer, paper and orientation, no page range
+    QString aperta;
+    QTimer chiudi;
+    connect(&chiudi, &QTimer::timeout, &chiudi, [&] {
+      auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (!d) return;
+      aperta = QString::fromLatin1(d->metaObject()->className()) + " " + d->windowTitle() + " " +
+               (qobject_cast<QPageSetupDialog*>(d) ? "pagina" : "altro");
+      d->reject();
+    });
+    chiudi.start(20);
+    azione(m, "mnuImpstastampante")->trigger();
+    QCOMPARE(aperta, QString("QPageSetupDialog Imposta stampante pagina"));
+  }
+
+  void pagesAreTheShippedGuideAndTheAgencysPage() {
+    FintoBrowser browser;
+    impostaBrowser(&browser);
+    frmMain m;
+    const QString guida = QDir(RUOTARIO_DATA_DIR).filePath("guida.html");
+    Stato().AppDir = RUOTARIO_DATA_DIR;
+    for (const char* voce : {"mnuquadriviaweb", "mnudownls", "mnupoker", "mnuBet"}) azione(m, voce)->trigger();
+    QCOMPARE(browser.aperti,
+             QStringList({QUrl::fromLocalFile(guida).toString(), QUrl::fromLocalFile(guida).toString() + "#archivio",
+                          QString(kGiocoResponsabile), QString(kGiocoResponsabile)}));
+    QVERIFY(QUrl(kGiocoResponsabile).isValid() && QUrl(kGiocoResponsabile).scheme() == "https");
+    QFile file(guida);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString testo = QString::fromUtf8(file.readAll());
+    for (const char* sezione : {"id=\"studi\"", "id=\"aggiornare\"", "id=\"dove\"", "id=\"archivio\""})
+      QVERIFY2(testo.contains(sezione), sezione);
+    QVERIFY(messaggi_->testi().isEmpty());
+
+    // An installed program: no guide in the user's data folder, the shipped one is opened.
+    QTemporaryDir vuota;
+    Stato().AppDir = vuota.path().toStdString();
+    Stato().CartellaCondivisa = RUOTARIO_DATA_DIR;
+    azione(m, "mnuquadriviaweb")->trigger();
+    QCOMPARE(browser.aperti.size(), 5);
+    QCOMPARE(browser.aperti.last(), QUrl::fromLocalFile(guida).toString());
+
+    // Without the guide anywhere: said so, no browser.
+    Stato().CartellaCondivisa.clear();
+    azione(m, "mnudownls")->trigger();
+    impostaBrowser(nullptr);
+    QCOMPARE(browser.aperti.size(), 5);
+    QCOMPARE(messaggi_->testi(),
+             QStringList{"La guida non è disponibile: il file " + vuota.filePath("guida.html") + " manca."});
+  }
+
+  void aPositionNoScreenShowsComesBackOnScreen() {
+    QSettings s(kTitoloApplicazione, kTitoloApplicazione);
+    s.setValue("Settings/MainLeft", "1000000");  // a monitor since removed, far to the right
+    s.setValue("Settings/MainTop", "-50000");
+    frmMain m;
+    m.carica();
+    const QRect schermo = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY2(schermo.contains(QRect(m.pos(), QSize(std::min(m.width(), 60), 30))),
+             qPrintable(QString("%1,%2").arg(m.x()).arg(m.y())));
+    QCOMPARE(m.width(), std::min(TwipsInPixel(6500, m.logicalDpiX()), schermo.width()));
   }
 
   void oneInstancePerWindowKindAndNewDrawGuard() {
@@ -193,6 +329,7 @@ class frmMainTest : public QObject {
   void browserAndSystemToolFailuresAreReported() {
     FintoBrowser browser;
     impostaBrowser(&browser);
+    Stato().AppDir = RUOTARIO_DATA_DIR;
     frmMain m;
     azione(m, "mnuquadriviaweb")->trigger();
     browser.funziona = false;

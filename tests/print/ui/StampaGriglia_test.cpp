@@ -1,12 +1,39 @@
 #include "print/ui/StampaGriglia.h"
 
+#include <QPageLayout>
 #include <QTableWidget>
 #include <QtTest>
 
+#include "spy/ui/Griglia90.h"
+#include "spy/ui/PannelloRisultati.h"
 #include "support/FintiServizi.h"
 
 using namespace ruotario;
 using namespace ruotario::prova;
+
+namespace {
+
+// The text of a PDF, pages separated by form feeds; fails the test when
+// pdftotext (poppler-utils) is missing rather than passing without a check.
+QString TestoPdf(const QString& pdf) {
+  const QString programma = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+  if (programma.isEmpty()) return QStringLiteral("<pdftotext (poppler-utils) non è installato>");
+  QProcess p;
+  p.start(programma, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+  if (!p.waitForFinished(20000)) return QStringLiteral("<pdftotext non ha risposto>");
+  return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// How often each two-digit number starts a table line ("  07   107 ...").
+QMap<QString, int> NumeriStampati(const QString& testo) {
+  QMap<QString, int> conta;
+  static const QRegularExpression riga(QStringLiteral("^\\s*(\\d\\d)\\s+1\\d\\d\\s"),
+                                       QRegularExpression::MultilineOption);
+  for (auto it = riga.globalMatch(testo); it.hasNext();) ++conta[it.next().captured(1)];
+  return conta;
+}
+
+}  // namespace
 
 class StampaGrigliaTest : public QObject {
   Q_OBJECT
@@ -15,19 +42,18 @@ class StampaGrigliaTest : public QObject {
   FintiMessaggi messaggi_;
   FintaStampante stampante_;
 
-  QString stampa(const QString& file, bool risposta) {
+  // The spy table as the windows print it: its real headings, 90 rows.
+  void stampaTabellaSpia(const QString& file, const QPageLayout& pagina) {
     messaggi_ = FintiMessaggi();
-    messaggi_.risposta = risposta;
     stampante_.printer().setOutputFileName(cartella_.filePath(file));
-    QTableWidget t(90, 3);  // the grid read as displayed: 91 rows with its heading
-    t.setHorizontalHeaderLabels({"Numero", "Presenze", "Perc"});
-    for (int i = 1; i <= 90; ++i) {
-      const QString celle[] = {QString::asprintf("%02d", i), QString::number(100 + i), QStringLiteral("1.500")};
-      for (int c = 0; c < 3; ++c) t.setItem(i - 1, c, new QTableWidgetItem(celle[c]));
-    }
-    delete t.takeItem(89, 2);  // a missing item prints as an empty cell
-    StampaGrigliaTxt(GrigliaDaTabella(t), QStringLiteral("Spia 12 su BARI"), QStringLiteral("Colpi 9 - Città"), 0);
-    return cartella_.filePath(file);
+    QVERIFY(stampante_.printer().setPageLayout(pagina));
+    PannelloRisultati pannello(QString{});
+    RigheTabella righe;
+    for (int i = 1; i <= 90; ++i)
+      righe.push_back({QString::asprintf("%02d", i).toStdString(), std::to_string(100 + i), "1,500", "7"});
+    pannello.Griglia()->ImpostaRighe(std::move(righe));
+    pannello.Stampa({"  Numeri Successori Numero Spia - Numeretto: 12  - Colpi: 9 - Ruota: Bari",
+                     "  Posiz. Numeretto: TUTTE - Ricerca DA: 1: 01/01/2000 A: 5: 05/01/2000"});
   }
 
  private slots:
@@ -35,35 +61,80 @@ class StampaGrigliaTest : public QObject {
     impostaMessaggi(&messaggi_);
     impostaStampante(&stampante_);
   }
-
-  void noAnswerOrPrinterFailureLeavesNoDocument() {
-    QVERIFY(!QFile::exists(stampa("no.pdf", false)));
-    QCOMPARE(messaggi_.testi(), QStringList{"Vuoi Stampare la Tabella?"});
-    QCOMPARE(messaggi_.ricevuti[0].tipo, QStringLiteral("conferma"));
-    QVERIFY(!QFile::exists(stampa("manca/cartella/tabella.pdf", true)));
-    QCOMPARE(messaggi_.ricevuti.size(), 2);
-    const QString atteso = QStringLiteral("Si è verificato il seguente errore durante la stampa (StampaGrigliaTxt): ");
-    QVERIFY2(messaggi_.testi()[1].startsWith(atteso) && messaggi_.testi()[1].size() > atteso.size(),
-             qPrintable(messaggi_.testi()[1]));
+  void cleanupTestCase() {
+    impostaMessaggi(nullptr);
+    impostaStampante(nullptr);
   }
 
-  void fullTablePrintsTwoPages() {
-    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("pdftotext is not installed");
-    QProcess p;
-    p.start("pdftotext", {"-layout", stampa("tabella.pdf", true), "-"});
-    QVERIFY(p.waitForFinished(20000));
-    const QStringList pagine = QString::fromUtf8(p.readAllStandardOutput()).split('\f', Qt::SkipEmptyParts);
-    QCOMPARE(pagine.size(), 2);
-    // Rows 0..45 on page 1, no footer; page 2 repeats the headings with its marker.
-    const QString attese[] = {
-        "^\\s*Spia 12 su BARI\\s+Colpi 9 - Città\\s+Numero\\s+Presenze\\s+Perc\\s+01\\s+101\\s+1\\.500\\s.*"
-        "\\s45\\s+145\\s+1\\.500\\s*$",
-        "^\\s*Spia 12 su BARI\\s+Colpi 9 - Città\\s+\\(pag\\. 2\\)\\s+46\\s+146\\s+1\\.500\\s.*\\s90\\s+190\\s+by "
-        "Ruotario\\s*$"};
-    for (int i = 0; i < 2; ++i)
-      QVERIFY2(
-          QRegularExpression(attese[i], QRegularExpression::DotMatchesEverythingOption).match(pagine[i]).hasMatch(),
-          qPrintable(pagine[i]));
+  void noAnswerOrPrinterFailureLeavesNoDocument() {
+    QTableWidget t(2, 1);
+    const GrigliaTesto griglia = GrigliaDaTabella(t);
+    messaggi_ = FintiMessaggi();
+    messaggi_.risposta = false;
+    stampante_.printer().setOutputFileName(cartella_.filePath("no.pdf"));
+    StampaGrigliaTxt(griglia, "T", "", 0);
+    QVERIFY(!QFile::exists(cartella_.filePath("no.pdf")));
+    QCOMPARE(messaggi_.testi(), QStringList{"Vuoi Stampare la Tabella?"});
+    QCOMPARE(messaggi_.ricevuti[0].tipo, QStringLiteral("conferma"));
+
+    const QString errore = QStringLiteral("Si è verificato il seguente errore durante la stampa (StampaGrigliaTxt): ");
+    messaggi_.risposta = true;
+    const QString manca = cartella_.filePath("manca/cartella/tabella.pdf");
+    stampante_.printer().setOutputFileName(manca);
+    StampaGrigliaTxt(griglia, "T", "", 0);
+    QVERIFY(!QFile::exists(manca));
+    QCOMPARE(messaggi_.testi().last(), errore + "impossibile scrivere il file \"" + manca + "\".");
+
+    // A cell wider than the paper: said so, and nothing printed.
+    GrigliaTesto larga{{"Numero"}, {{QString(400, 'W').toStdString()}}};
+    stampante_.printer().setOutputFileName(cartella_.filePath("larga.pdf"));
+    StampaGrigliaTxt(larga, "T", "", 0);
+    QVERIFY(!QFile::exists(cartella_.filePath("larga.pdf")));
+    QVERIFY2(messaggi_.testi().last().startsWith(errore + "il testo \"WWW") &&
+                 messaggi_.testi().last().endsWith("\" non entra nella larghezza della pagina."),
+             qPrintable(messaggi_.testi().last()));
+
+    // A system printer that cannot be used names the cause, never an empty name.
+    QPrinter nessuna;
+    nessuna.setPrinterName(QString());
+    const QString testo = StampaDocumento(nessuna, ImpaginaGriglia(griglia, "T", "", 0));
+    QVERIFY2(!testo.isEmpty() && !testo.contains("\"\""), qPrintable(testo));
+  }
+
+  // Every number once, on A4 either way round and on A5, the headings on one
+  // line in their columns, the footer last.
+  void everyRowIsPrintedOnEveryPaper_data() {
+    QTest::addColumn<QPageLayout>("pagina");
+    QTest::addColumn<int>("pagine");
+    const QMarginsF margini(10, 10, 10, 10);
+    QTest::newRow("A4 verticale") << QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, margini) << 2;
+    QTest::newRow("A4 orizzontale") << QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, margini) << 4;
+    QTest::newRow("A5") << QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Portrait, margini) << 4;
+  }
+  void everyRowIsPrintedOnEveryPaper() {
+    QFETCH(QPageLayout, pagina);
+    QFETCH(int, pagine);
+    const QString file = QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_') + ".pdf";
+    stampaTabellaSpia(file, pagina);
+    QCOMPARE(messaggi_.testi(), QStringList{"Vuoi Stampare la Tabella?"});
+    const QString testo = TestoPdf(cartella_.filePath(file));
+    QVERIFY2(!testo.startsWith('<'), qPrintable(testo));
+
+    const QMap<QString, int> numeri = NumeriStampati(testo);
+    for (int n = 1; n <= 90; ++n) {
+      const QString due = QString::asprintf("%02d", n);
+      QVERIFY2(numeri.value(due) == 1, qPrintable(due + " printed " + QString::number(numeri.value(due)) + " times"));
+    }
+    QCOMPARE(testo.split('\f', Qt::SkipEmptyParts).size(), pagine);  // page 1, and the rest where paper ends
+    const QRegularExpression intestazioni(QStringLiteral("^ *Numero +Sortite +%Esiti Vin\\. +Ritar\\. Rel\\. *$"),
+                                          QRegularExpression::MultilineOption);
+    int righeIntestazione = 0;
+    for (auto it = intestazioni.globalMatch(testo); it.hasNext(); it.next()) ++righeIntestazione;
+    QCOMPARE(righeIntestazione, 1);
+    QVERIFY(testo.contains(QRegularExpression(QStringLiteral("\\(pag\\. 2\\)"))));
+    QVERIFY2(
+        QRegularExpression(QStringLiteral("\\s90\\s+190\\s+1,500\\s+7\\s+by Ruotario\\s*$")).match(testo).hasMatch(),
+        qPrintable(testo.right(200)));
   }
 };
 

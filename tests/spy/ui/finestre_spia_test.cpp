@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -53,6 +54,25 @@ QString scelte(const QWidget& f, const QString& nomi) {
   QStringList l;
   for (const QString& n : nomi.split(' ')) l << f.findChild<QComboBox*>(n)->currentText();
   return l.join('|');
+}
+
+// The label of a form row, found from its field (a list, or a list inside the row's layout).
+QString etichettaDi(const QWidget* campo) {
+  for (const QFormLayout* modulo : campo->window()->findChildren<QFormLayout*>()) {
+    for (int r = 0; r < modulo->rowCount(); ++r) {
+      QLayoutItem* voce = modulo->itemAt(r, QFormLayout::FieldRole);
+      const bool qui = voce && (voce->widget() == campo || (voce->layout() && voce->layout()->indexOf(campo) >= 0));
+      QLayoutItem* etichetta = modulo->itemAt(r, QFormLayout::LabelRole);
+      if (qui && etichetta && etichetta->widget()) return qobject_cast<QLabel*>(etichetta->widget())->text();
+    }
+  }
+  return {};
+}
+
+QStringList voci(const QComboBox& lista) {
+  QStringList l;
+  for (int i = 0; i < lista.count(); ++i) l << lista.itemText(i);
+  return l;
 }
 
 // "Totale Estrazioni|Casi Giocabili" as shown.
@@ -105,30 +125,132 @@ class FinestreSpiaTest : public QObject {
   void cleanupTestCase() { impostaMessaggi(nullptr); }
 
   void everyVariantOpensWithItsChoices() {
-    for (const VarianteSpia& v : kVariantiSpia) {
-      FinestraSpia f(v);
-      QCOMPARE(f.objectName().toStdString(), std::string(v.NomeFinestra));
-      QCOMPARE(f.windowTitle().toStdString(), std::string(v.Titolo));
+    // Written out from the windows' own texts: caption, label and items of the
+    // spy list(s) with their defaults, the position list, the combination chosen.
+    struct Atteso {
+      const char* finestra;
+      const char* titolo;
+      const char* etichetta;
+      const char* voci;         // first … last (count) of each spy list
+      const char* predefiniti;  // the default of each spy list, '|'-joined
+      const char* posizioni;    // every item of cmbPos, '|'-joined; empty: no list
+      const char* opzione;      // the AND/OR/XOR button selected; empty: none
+    };
+    const QString posti = "TUTTE|1|2|3|4|5";
+    const QString coppie = "TUTTE|1 - 2|1 - 3|1 - 4|1 - 5|2 - 3|2 - 4|2 - 5|3 - 4|3 - 5|4 - 5";
+    // clang-format off
+    const Atteso attesi[] = {
+        {"FrmSPY1", "Numero Spia", "Numero Spia:", "1 … 90 (90)", "1", "P", ""},
+        {"FrmSPY2", "1,2 Numeri Spia", "Numeri Spia:", "1 … 90 (90)", "1|2", "", "AND"},
+        {"FrmSPY3", "1,2,3 Numeri Spia", "Numeri Spia:", "1 … 90 (90)", "1|2|3", "", "OR"},
+        {"FrmSPYCa", "Cadenza Spia", "Cadenza Spia:", "0 … 9 (10)", "0", "P", ""},
+        {"FrmSPYDe", "Decina Spia", "Decina Spia:", "0 … 8 (9)", "0", "P", ""},
+        {"FrmSPYFi", "Figura Spia", "Figura Spia:", "1 … 9 (9)", "1", "P", ""},
+        {"FrmSPY1Somma", "Somma Ambo Spia", "Somma Spia:", "1 … 90 (90)", "1", "C", ""},
+        {"FrmSPYDifferenzaPIU", "Differfenza (positiva) Ambo Spia", "Differenza Spia:", "1 … 89 (89)", "1", "C", ""},
+        {"FrmSPYDistanza", "Distanza Ambo Spia", "Differenza Spia:", "1 … 89 (89)", "1", "C", ""},
+        {"FrmSPYDISTANZAciclo", "Distanza Ciclometrica", "Differenza Spia:", "1 … 45 (45)", "1", "C", ""},
+    };
+    // clang-format on
+    QCOMPARE(std::size(attesi), kVariantiSpia.size());
+    for (const Atteso& a : attesi) {
+      const VarianteSpia* v = VariantePerNome(a.finestra);
+      QVERIFY2(v, a.finestra);
+      FinestraSpia f(*v);
+      QCOMPARE(f.objectName(), QString(a.finestra));
+      QCOMPARE(f.windowTitle(), QString::fromUtf8(a.titolo));
       QCOMPARE(scelte(f, "cmbRuota Cmbcolpi CmbdataInizio CmbDataFine"), QString("Bari|9|1: 01/01/2000|5: 05/01/2000"));
       QVERIFY(f.findChild<QCheckBox*>("ChUnico")->isChecked() &&
               !f.findChild<QPushButton*>("CmdStampaSucc")->isEnabled());
       QCOMPARE(f.Griglia()->Titoli(),
                QStringList({"    Numero    ", "    Sortite    ", "  %Esiti Vin.   ", "   Ritar. Rel.    "}));
 
-      if (v.ElenchiSpia == 1) {
-        auto* numero = f.findChild<QComboBox*>("CmbNumero");
-        QCOMPARE(numero->currentText(), QString::number(v.SpiaMinima));
-        QCOMPARE(numero->itemText(numero->count() - 1), QString::number(v.SpiaMassima));
-        QCOMPARE(f.findChild<QComboBox*>("cmbPos")->count(), v.Posizioni == ElencoPosizioni::Coppie ? 11 : 6);
-      } else {
-        QVERIFY(!f.findChild<QComboBox*>("cmbPos"));
-        for (int i = 0; i < v.ElenchiSpia; ++i)
-          QCOMPARE(f.findChild<QComboBox*>(QString("CmbNumero_%1").arg(i))->currentText(), QString::number(i + 1));
-        QVERIFY(f.findChild<QRadioButton*>(v.Tipo == TipoSpia::Ambo ? "OpAndOR_0" : "OpAndOR_1")->isChecked());
-        f.findChild<QRadioButton*>("OpAndOR_2")->click();
-        QCOMPARE(f.Parametri().Combina, Combinazione::Xor);
+      const QString predefiniti = QString::fromUtf8(a.predefiniti);
+      const int elenchi = static_cast<int>(predefiniti.count('|')) + 1;
+      QStringList trovati;
+      for (int i = 0; i < elenchi; ++i) {
+        auto* lista = f.findChild<QComboBox*>(elenchi == 1 ? QString("CmbNumero") : QString("CmbNumero_%1").arg(i));
+        QVERIFY2(lista, a.finestra);
+        QCOMPARE(
+            QString("%1 … %2 (%3)").arg(lista->itemText(0), lista->itemText(lista->count() - 1)).arg(lista->count()),
+            QString::fromUtf8(a.voci));
+        QCOMPARE(etichettaDi(lista), QString::fromUtf8(a.etichetta));
+        trovati << lista->currentText();
       }
+      QCOMPARE(trovati.join('|'), predefiniti);
+      QVERIFY(!f.findChild<QComboBox*>(QString("CmbNumero_%1").arg(elenchi)));
+
+      auto* posizione = f.findChild<QComboBox*>("cmbPos");
+      const QString attese = QString(a.posizioni) == "P" ? posti : QString(a.posizioni) == "C" ? coppie : QString();
+      QCOMPARE(posizione ? voci(*posizione).join('|') : QString(), attese);
+      if (posizione) {
+        QCOMPARE(posizione->currentText(), QString("TUTTE"));
+        QCOMPARE(etichettaDi(posizione), QString("Posizione:"));
+      }
+      QStringList opzioni;
+      for (const QRadioButton* b : f.findChildren<QRadioButton*>()) opzioni << b->objectName() + "=" + b->text();
+      QCOMPARE(opzioni.join(' '),
+               QString(a.opzione).isEmpty() ? QString() : "OpAndOR_0=AND OpAndOR_1=OR OpAndOR_2=XOR");
+      for (const QRadioButton* b : f.findChildren<QRadioButton*>()) QCOMPARE(b->isChecked(), b->text() == a.opzione);
     }
+  }
+
+  // One study in every variant window, chosen and started through its
+  // controls: only the chosen kind, value, place or pair and combination make
+  // record 1 a case (record 4 is one only for a wrong choice), so the case
+  // count and 17's count check that the window asks the right question.
+  void everyVariantRunsItsStudyFromItsControls() {
+    struct Studio {
+      const char* finestra;
+      const char* scelte;  // list=item, ';'-separated; OpAndOR_n clicks that button
+      const char* caso;    // Bari of record 1, a case
+      const char* esca;    // Bari of record 4, a case only for a wrong choice
+      const char* riga2;   // the position shown in the second printed heading; "-": none printed
+    };
+    // clang-format off
+    const Studio studi[] = {
+        {"FrmSPY1", "CmbNumero=5;cmbPos=2", "1105121314", "0511121314", "2"},
+        {"FrmSPY2", "CmbNumero_0=12;CmbNumero_1=34;OpAndOR_2", "1260616263", "1234606162", "-"},
+        {"FrmSPY3", "CmbNumero_0=7;CmbNumero_1=8;CmbNumero_2=9;OpAndOR_0", "0708096061", "0708626364", "-"},
+        {"FrmSPYCa", "CmbNumero=3;cmbPos=3", "1112231415", "3311121415", "3"},
+        {"FrmSPYDe", "CmbNumero=4;cmbPos=3", "1112451415", "4011121314", "3"},
+        {"FrmSPYFi", "CmbNumero=5;cmbPos=3", "1011321213", "4110111213", "3"},
+        {"FrmSPY1Somma", "CmbNumero=10;cmbPos=2 - 4", "8145705520", "0406808182", "2 - 4"},
+        {"FrmSPYDifferenzaPIU", "CmbNumero=30;cmbPos=2 - 4", "1145127590", "4070111213", "2 - 4"},
+        {"FrmSPYDistanza", "CmbNumero=20;cmbPos=2 - 4", "1180121090", "5070111213", "2 - 4"},
+        {"FrmSPYDISTANZAciclo", "CmbNumero=40;cmbPos=2 - 4", "1110125080", "1050121314", "2 - 4"},
+    };
+    // clang-format on
+    for (const Studio& s : studi) {
+      ScriviArchivio(cartella_, {s.caso, "1770717273", "8081828384", s.esca, "8081828384"});
+      FinestraSpia f(*VariantePerNome(s.finestra));
+      for (const QString& scelta : QString(s.scelte).split(';')) {
+        if (scelta.startsWith("OpAndOR_")) {
+          f.findChild<QRadioButton*>(scelta)->click();
+          continue;
+        }
+        auto* lista = f.findChild<QComboBox*>(scelta.section('=', 0, 0));
+        const int indice = lista->findText(scelta.section('=', 1));
+        QVERIFY2(indice >= 0, qPrintable(scelta));
+        lista->setCurrentIndex(indice);
+      }
+      f.findChild<QComboBox*>("Cmbcolpi")->setCurrentIndex(0);
+      QTest::mouseClick(f.findChild<QPushButton*>("cmdStart"), Qt::LeftButton);
+      QCOMPARE(QString(s.finestra) + " " + totali(f) + " " + riga(f.Griglia(), 17).section(' ', 0, 1),
+               QString(s.finestra) + " 5|1 17 1");
+
+      const IntestazioneStampa righe = f.Intestazione();
+      if (QString(s.riga2) == "-") {
+        QCOMPARE(righe.Titolo + righe.Sottotitolo, std::string());
+        continue;
+      }
+      const QString spia = QString(s.scelte).section(';', 0, 0).section('=', 1);
+      QCOMPARE(QString::fromStdString(righe.Titolo),
+               "  Numeri Successori " + f.windowTitle() + " - Numeretto: " + spia + "  - Colpi: 1 - Ruota: Bari");
+      QCOMPARE(QString::fromStdString(righe.Sottotitolo),
+               "  Posiz. Numeretto: " + QString(s.riga2) + " - Ricerca DA: 1: 01/01/2000 A: 5: 05/01/2000");
+    }
+    ScriviArchivio(cartella_, kArchivioStudio);
   }
 
   void spanStartsAtRecord2723WhenTheArchiveIsLongEnough() {
@@ -218,12 +340,24 @@ class FinestreSpiaTest : public QObject {
     f.AUTO(ruota, ignorato1, numero, ignorato2, posizione, inizio, fine, colpi);
     QCOMPARE(totali(f), QString("5|0"));
     ScriviArchivio(cartella_, kArchivioStudio);
+
+    // The spy is chosen by its value, also in the lists that start at 0.
+    for (const auto& [finestra, valore] : {std::pair{"FrmSPYCa", 0}, std::pair{"FrmSPYDe", 8}}) {
+      FinestraSpia g(*VariantePerNome(finestra));
+      numero = valore;
+      posizione = 0;
+      g.AUTO(ruota, ignorato1, numero, ignorato2, posizione, inizio, fine, colpi);
+      QCOMPARE(g.findChild<QComboBox*>("CmbNumero")->currentText(), QString::number(valore));
+      QCOMPARE(g.Parametri().NumeroSpia(), valore);
+    }
   }
 
   void zevediveDefaultsAndARun() {
     ScriviArchivio(cartella_, kArchivio);
     FinestraZevedive f;
     QCOMPARE(f.windowTitle(), QString("SUPER SPY"));
+    auto* stampa = f.findChild<QPushButton*>("CmdStampaSucc");
+    QVERIFY(!stampa->isEnabled());  // nothing to print before the first run
     // A short archive starts at record 1.
     QCOMPARE(scelte(f, "CmbDataFine CmbdataInizio Cmbcolpi") + "|" + f.findChild<QLineEdit*>("txttop")->text(),
              QString("12: 12/01/2000|1: 01/01/2000|2|2"));
@@ -233,6 +367,7 @@ class FinestreSpiaTest : public QObject {
     QVERIFY(QString::fromStdString(f.Intestazione().Sottotitolo).endsWith(" A: 12: 12/01/2000"));
 
     f.findChild<QPushButton*>("cmdStart")->click();
+    QVERIFY(stampa->isEnabled());
     // Study of 1: top two 60 (3, gains a point) and 61 (2). The fourteen other
     // studies find no case and add 0 to their first two numbers, 01 and 02.
     QCOMPARE(etichette(f, "lbnum_", 5), QString("60 61 01 02 03"));

@@ -1,0 +1,78 @@
+#include "archive/EsportaArchivio.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <exception>
+#include <filesystem>
+#include <system_error>
+
+#include "app/Ambiente.h"
+#include "archive/ArchivioEstrazioni.h"
+#include "archive/FileArchivio.h"
+#include "archive/ScritturaArchivio.h"
+
+namespace ruotario {
+
+namespace fs = std::filesystem;
+
+std::string DestinazioneEsportazione(const std::string& cartella) { return ComponiPercorso(cartella, kNomeArchivio); }
+
+EsitoEsportazione EsportaArchivio(const std::string& archivio, const std::string& cartella) {
+  EsitoEsportazione esito;
+  esito.Destinazione = DestinazioneEsportazione(cartella);
+  const std::string prefisso = "Si è verificato il seguente errore nella copia del file (cmdesporta): ";
+  try {
+    std::error_code ec;
+    if (!fs::is_directory(cartella, ec)) {
+      esito.Messaggio = prefisso + "la cartella " + cartella + " non esiste o non è raggiungibile.";
+      return esito;
+    }
+    if (StessoFile(archivio, esito.Destinazione)) {
+      esito.Messaggio =
+          prefisso + "la cartella " + cartella + " è quella dell'archivio in uso. Scegliere un'altra cartella.";
+      return esito;
+    }
+    std::string testo;
+    errno = 0;
+    if (!EsisteFile(archivio) || !LeggiFile(archivio, testo)) {
+      const int codice = errno;
+      esito.Messaggio = prefisso + "impossibile leggere l'archivio " + archivio + ": " +
+                        (codice ? std::strerror(codice) : "file non trovato") + " (errore " + std::to_string(codice) +
+                        ")";
+      return esito;
+    }
+    const EsitoScrittura s = SostituisciFile(esito.Destinazione, testo);
+    if (!s) {
+      esito.Messaggio = prefisso + s.Messaggio;
+      return esito;
+    }
+  } catch (const std::exception& e) {
+    esito.Messaggio = prefisso + e.what();
+    return esito;
+  }
+  esito.Riuscita = true;
+  esito.Messaggio = "File estrazioni copiato con successo in: " + esito.Destinazione;
+  return esito;
+}
+
+std::vector<CartellaDestinazione> CartelleDestinazione(const std::string& home, const std::string& utente,
+                                                       const std::vector<std::string>& radiciSupporti) {
+  std::vector<CartellaDestinazione> cartelle;
+  if (!home.empty()) cartelle.push_back({"Cartella personale (" + home + ")", home});
+  if (utente.empty()) return cartelle;
+  for (const std::string& radice : radiciSupporti) {
+    std::vector<CartellaDestinazione> supporti;
+    std::error_code ec;
+    for (fs::directory_iterator it(fs::path(radice) / utente, ec), fine; !ec && it != fine; it.increment(ec)) {
+      std::error_code ed;
+      if (!it->is_directory(ed)) continue;
+      supporti.push_back({it->path().filename().string() + " (" + it->path().string() + ")", it->path().string()});
+    }
+    std::sort(supporti.begin(), supporti.end(), [](const auto& a, const auto& b) { return a.Percorso < b.Percorso; });
+    cartelle.insert(cartelle.end(), supporti.begin(), supporti.end());
+  }
+  return cartelle;
+}
+
+}  // namespace ruotario

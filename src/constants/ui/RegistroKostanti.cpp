@@ -1,0 +1,12 @@
+#include "constants/ui/RegistroKostanti.h"
+
+#include "app/ui/frmMain.h"
+#include "constants/ui/Frmstatproduttore.h"
+
+namespace ruotario {
+
+void RegistraFinestreKostanti(frmMain& main) {
+  main.registraFinestra(QStringLiteral("mnuspric"), [](QWidget*) { return new Frmstatproduttore; });
+}
+
+}  // namespace ruotario

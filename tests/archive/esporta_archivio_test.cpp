@@ -1,0 +1,92 @@
+#include "archive/EsportaArchivio.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
+#include <filesystem>
+
+#include "support/ArchivioProva.h"
+#include "support/SenzaPrivilegi.h"
+
+using namespace ruotario;
+using namespace ruotario::prova;
+namespace fs = std::filesystem;
+
+namespace {
+const std::string kArchivio = Unisci({kR1, kR2, kR3});
+const std::string kErrore = "Si è verificato il seguente errore nella copia del file (cmdesporta): ";
+
+int fileIn(const std::string& cartella) {
+  return static_cast<int>(std::distance(fs::directory_iterator(cartella), fs::directory_iterator()));
+}
+}  // namespace
+
+TEST(EsportaArchivio, CopiesAndReplacesWholeFiles) {
+  CartellaTemporanea dir;
+  const std::string archivio = dir.Scrivi("estrazioni.txt", kArchivio);
+  fs::create_directory(dir.File("penna"));
+  const EsitoEsportazione e = EsportaArchivio(archivio, dir.File("penna"));
+  ASSERT_TRUE(e) << e.Messaggio;
+  EXPECT_EQ(e.Destinazione, dir.File("penna/estrazioni.txt"));
+  EXPECT_EQ(e.Messaggio, "File estrazioni copiato con successo in: " + dir.File("penna/estrazioni.txt"));
+  EXPECT_EQ(CartellaTemporanea::Leggi(e.Destinazione), kArchivio);
+
+  dir.Scrivi("penna/estrazioni.txt", "copia vecchia");
+  ASSERT_TRUE(EsportaArchivio(archivio, dir.File("penna") + "/"));
+  EXPECT_EQ(CartellaTemporanea::Leggi(e.Destinazione), kArchivio);
+  EXPECT_EQ(fileIn(dir.File("penna")), 1);  // no temporary file left
+}
+
+TEST(EsportaArchivio, FailuresLeaveNothingPartialBehind) {
+  CartellaTemporanea dir;
+  const std::string archivio = dir.Scrivi("estrazioni.txt", kArchivio);
+  for (const char* c : {"sola-lettura", "piena"}) fs::create_directory(dir.File(c));
+
+  ::chmod(dir.File("sola-lettura").c_str(), 0555);
+  const std::string m = SenzaPrivilegi([&] { return EsportaArchivio(archivio, dir.File("sola-lettura")).Messaggio; });
+  ::chmod(dir.File("sola-lettura").c_str(), 0755);
+  EXPECT_EQ(m.rfind(kErrore + "Impossibile creare il file ", 0), 0u) << m;
+  EXPECT_EQ(fileIn(dir.File("sola-lettura")), 0);
+
+  // A disk that fills up halfway: the copy already there stays whole.
+  dir.Scrivi("piena/estrazioni.txt", "copia vecchia");
+  rlimit vecchio{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &vecchio), 0);
+  auto* const gestore = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit limite = vecchio;
+  limite.rlim_cur = kArchivio.size() / 2;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limite), 0);
+  const EsitoEsportazione piena = EsportaArchivio(archivio, dir.File("piena"));
+  ::setrlimit(RLIMIT_FSIZE, &vecchio);
+  std::signal(SIGXFSZ, gestore);
+  EXPECT_FALSE(piena);
+  EXPECT_EQ(piena.Messaggio.rfind(kErrore, 0), 0u);
+  EXPECT_EQ(CartellaTemporanea::Leggi(dir.File("piena/estrazioni.txt")), "copia vecchia");
+  EXPECT_EQ(fileIn(dir.File("piena")), 1);
+
+  const EsitoEsportazione sparita = EsportaArchivio(archivio, dir.File("sparita"));
+  EXPECT_EQ(sparita.Messaggio, kErrore + "la cartella " + dir.File("sparita") + " non esiste o non è raggiungibile.");
+  const EsitoEsportazione stessa = EsportaArchivio(archivio, dir.File("piena/.."));
+  EXPECT_FALSE(stessa);
+  EXPECT_NE(stessa.Messaggio.find("è quella dell'archivio in uso"), std::string::npos);
+  EXPECT_EQ(CartellaTemporanea::Leggi(archivio), kArchivio);
+  EXPECT_FALSE(EsportaArchivio(dir.File("piena/manca.txt"), dir.File("sola-lettura")));
+}
+
+TEST(CartelleDestinazione, HomeThenMountedMediaByName) {
+  CartellaTemporanea dir;
+  for (const char* c : {"media/anna/PENNA", "media/anna/CD", "run/media/anna/DISCO", "media/bruno/ALTRO"})
+    fs::create_directories(dir.File(c));
+  dir.Scrivi("media/anna/file.txt", "non una cartella");
+  const auto cartelle =
+      CartelleDestinazione("/home/anna", "anna", {dir.File("media"), dir.File("run/media"), dir.File("manca")});
+  std::vector<std::string> nomi;
+  for (const auto& c : cartelle) nomi.push_back(c.Nome);
+  EXPECT_EQ(nomi, (std::vector<std::string>{"Cartella personale (/home/anna)", "CD (" + dir.File("media/anna/CD") + ")",
+                                            "PENNA (" + dir.File("media/anna/PENNA") + ")",
+                                            "DISCO (" + dir.File("run/media/anna/DISCO") + ")"}));
+  EXPECT_EQ(cartelle[2].Percorso, dir.File("media/anna/PENNA"));
+  EXPECT_EQ(CartelleDestinazione("/home/x", "").size(), 1u);
+}

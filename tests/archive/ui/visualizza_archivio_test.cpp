@@ -1,0 +1,229 @@
+// The archive viewer and editor: browsing by list and scroll bar, corrections
+// rewritten in place (only the record's bytes change), cancelled and refused
+// corrections, an empty archive, and the printed draw read back from a PDF.
+#include <QtTest>
+#include <QtWidgets>
+
+#include "app/Ambiente.h"
+#include "app/ui/frmMain.h"
+#include "archive/ui/GrigliaEstrazione.h"
+#include "archive/ui/RegistroArchivio.h"
+#include "archive/ui/frmvisualizzaArchivioEstrazioni.h"
+#include "support/ArchivioProva.h"
+#include "support/FintiServizi.h"
+
+using namespace ruotario;
+using namespace ruotario::prova;
+
+namespace {
+const QString kSuccesso = QStringLiteral("Memorizzazione avvenuta con successo");
+const QString kConferma = QStringLiteral("Confermi l'inserimento dell'estrazione nell'archivio?");
+const std::string kTre = Unisci({kR1, kR2, kR3});  // Bari 58..., 18..., 68 65 41 28 67
+}  // namespace
+
+class VisualizzaArchivioTest : public QObject {
+  Q_OBJECT
+
+  CartellaTemporanea cartella_;
+  FintiMessaggi messaggi_;
+  FintaStampante stampante_;
+  std::unique_ptr<frmvisualizzaArchivioEstrazioni> f_;
+
+  template <typename T>
+  T* c(const char* nome) const {
+    return f_->findChild<T*>(QString::fromLatin1(nome));
+  }
+  GrigliaEstrazione* griglia() const { return f_->Griglia(); }
+  QComboBox* lista() const { return c<QComboBox>("CmbData"); }
+  QScrollBar* scroll() const { return c<QScrollBar>("Scroll1"); }
+  // "record number|date|Bari's five numbers" as shown.
+  QString mostrata() const {
+    QStringList bari;
+    for (int k = 1; k <= 5; ++k) bari << griglia()->Cella(1, k);
+    return c<QLabel>("Lbcontatore")->text() + "|" + c<QLabel>("lbdata")->text() + "|" + bari.join(' ');
+  }
+  std::string archivio() const { return CartellaTemporanea::Leggi(Stato().ArchivePath); }
+
+  void apri(const std::string& contenuto) {
+    std::filesystem::remove(Stato().ArchivePath);
+    if (!contenuto.empty()) cartella_.Scrivi("estrazioni.txt", contenuto);
+    f_ = std::make_unique<frmvisualizzaArchivioEstrazioni>();
+    f_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f_.get()));
+  }
+  void clic(const char* nome) { QTest::mouseClick(c<QPushButton>(nome), Qt::LeftButton); }
+  void salva(QList<bool> risposte) {
+    messaggi_.ricevuti.clear();
+    messaggi_.risposte = std::move(risposte);
+    clic("cmdSalva");
+  }
+  // Only the bytes [inizio, fine) differ between the two texts.
+  static bool cambiaSolo(const std::string& a, const std::string& b, std::size_t inizio, std::size_t fine) {
+    return a.size() == b.size() && a.substr(0, inizio) == b.substr(0, inizio) && a.substr(fine) == b.substr(fine) &&
+           a.substr(inizio, fine - inizio) != b.substr(inizio, fine - inizio);
+  }
+
+ private slots:
+  void initTestCase() {
+    impostaMessaggi(&messaggi_);
+    impostaStampante(&stampante_);
+    Stato().ArchivePath = cartella_.File("estrazioni.txt");
+  }
+  void init() { messaggi_ = FintiMessaggi(); }
+  void cleanup() { f_.reset(); }
+
+  void opensOnTheLastDrawAndBrowses() {
+    apri(kTre);
+    QCOMPARE(f_->windowTitle(), QStringLiteral("Archivio Estrazioni Lotto"));
+    const std::pair<const char*, const char*> testi[] = {{"CmdModifica", "MODIFICA"},
+                                                         {"cmdSalva", "Salva Modifiche"},
+                                                         {"CmdAnnulla", "Annulla Modifiche"},
+                                                         {"CmdStampa", "STAMPA"}};
+    for (const auto& [nome, testo] : testi) QCOMPARE(c<QPushButton>(nome)->text(), QString::fromUtf8(testo));
+    QCOMPARE(c<QLabel>("Label1")->text(), QStringLiteral("Estrazione num."));
+    QCOMPARE(c<QLabel>("Label2")->text(), QStringLiteral("Data Estrazione:"));
+    QVERIFY(c<QGroupBox>("FrModifiche")->isHidden() && c<QDateEdit>("datascelta")->isHidden());
+    QVERIFY(c<QLabel>("LbArchivioVuoto")->isHidden());
+
+    QCOMPARE(mostrata(), QStringLiteral("3|21/01/1939|68 65 41 28 67"));
+    QCOMPARE(lista()->count(), 3);
+    QCOMPARE(lista()->itemText(0), QStringLiteral("1: 07/01/1939"));
+    QCOMPARE(lista()->currentIndex(), 2);
+    QCOMPARE(scroll()->minimum() * 100 + scroll()->maximum() * 10 + scroll()->value(), 133);
+
+    lista()->setCurrentIndex(0);  // choosing item 1 shows record 1
+    QCOMPARE(scroll()->value(), 1);
+    QCOMPARE(mostrata(), QStringLiteral("1|07/01/1939|58 22 47 49 69"));
+    // A click on the scroll bar's right arrow reads the record it lands on.
+    QTest::mouseClick(scroll(), Qt::LeftButton, {}, QPoint(scroll()->width() - 3, scroll()->height() / 2));
+    QCOMPARE(lista()->currentIndex(), 1);
+    QCOMPARE(mostrata(), QStringLiteral("2|14/01/1939|18 77 33 62 19"));
+
+    // Browsing does not edit: clicks and keys on the grid do nothing.
+    QTest::mouseClick(griglia()->viewport(), Qt::LeftButton, {},
+                      griglia()->visualRect(griglia()->model()->index(0, 0)).center());
+    QTest::keyClick(griglia(), Qt::Key_5);
+    QVERIFY(griglia()->Testo()->isHidden());
+    QCOMPARE(griglia()->Cella(1, 1), QStringLiteral("18"));
+  }
+
+  void correctsTheFirstAndTheLastRecordInPlace() {
+    apri(kTre);
+    scroll()->setValue(1);
+    clic("CmdModifica");
+    QVERIFY(f_->InModifica() && c<QDateEdit>("datascelta")->isVisible());
+    QCOMPARE(c<QDateEdit>("datascelta")->date(), QDate(1939, 1, 7));
+    QVERIFY(griglia()->Testo()->isVisible() && griglia()->Testo()->hasFocus());
+    QVERIFY(!lista()->isEnabled() && !scroll()->isEnabled());  // no moving away mid-correction
+    QTest::keyClicks(griglia()->Testo(), "9");
+    salva({true});
+    QCOMPARE(messaggi_.testi(), (QStringList{kConferma, kSuccesso}));
+    const std::string dopo = archivio();
+    QVERIFY(cambiaSolo(kTre, dopo, 0, 123));
+    QCOMPARE(dopo.substr(0, 123), RecordBari("07/01/1939", {9, 22, 47, 49, 69}) + "\r\n");
+    QVERIFY(!f_->InModifica() && !griglia()->Input() && griglia()->Testo()->isHidden() && lista()->isEnabled());
+    QCOMPARE(mostrata(), QStringLiteral("1|07/01/1939|09 22 47 49 69"));
+
+    scroll()->setValue(3);  // the last record, with a new date
+    clic("CmdModifica");
+    c<QDateEdit>("datascelta")->setDate(QDate(1939, 1, 22));
+    griglia()->ApriEditor(10, 5);
+    QTest::keyClicks(griglia()->Testo(), "77");
+    salva({true});
+    const std::string ultimo = archivio();
+    QVERIFY(cambiaSolo(dopo, ultimo, ultimo.size() - 121, ultimo.size()));
+    QCOMPARE(ultimo.substr(ultimo.size() - 121, 11), std::string("22/01/1939|"));
+    QCOMPARE(ultimo.substr(ultimo.size() - 3), std::string("77|"));
+    QCOMPARE(c<QLabel>("lbdata")->text(), QStringLiteral("22/01/1939"));
+    QCOMPARE(lista()->itemText(2), QStringLiteral("3: 21/01/1939"));  // the list keeps its labels
+  }
+
+  void cancelledOrRefusedCorrectionsWriteNothing() {
+    apri(kTre);
+    clic("CmdModifica");
+    QTest::keyClicks(griglia()->Testo(), "9");
+    clic("CmdAnnulla");  // Annulla reloads the stored draw
+    QCOMPARE(mostrata(), QStringLiteral("3|21/01/1939|68 65 41 28 67"));
+    QVERIFY(!f_->InModifica() && griglia()->Testo()->isHidden());
+
+    clic("CmdModifica");
+    QTest::keyClicks(griglia()->Testo(), "9");
+    salva({false});  // No to the confirmation
+    QCOMPARE(messaggi_.testi(), QStringList{kConferma});
+    QCOMPARE(mostrata(), QStringLiteral("3|21/01/1939|68 65 41 28 67"));
+
+    clic("CmdModifica");
+    griglia()->ImpostaCella(1, 1, QString());
+    salva({false});  // Cancel on the error question
+    QCOMPARE(messaggi_.testi(),
+             QStringList{"Attenzione ci sono errori nell'inserimento dei numeri. Continuo con il salvataggio?"});
+    QCOMPARE(archivio(), kTre);
+    QVERIFY(!f_->InModifica());
+  }
+
+  void damagedOrEmptyArchive() {
+    const std::string danneggiato = Unisci({kR1, kR2, kR3}, "\n");  // not the fixed layout
+    apri(danneggiato);
+    clic("CmdModifica");
+    QTest::keyClicks(griglia()->Testo(), "9");
+    salva({true});
+    QCOMPARE(messaggi_.ricevuti.size(), 3);  // the error question, the confirmation, the refusal
+    QVERIFY2(messaggi_.testi()[2].startsWith("La correzione non è stata salvata. L'archivio non ha il formato"),
+             qPrintable(messaggi_.testi()[2]));
+    QCOMPARE(archivio(), danneggiato);
+
+    apri("");
+    QVERIFY(c<QLabel>("LbArchivioVuoto")->isVisible());
+    QCOMPARE(c<QLabel>("Lbcontatore")->text(), QStringLiteral("0"));
+    for (QWidget* w :
+         {static_cast<QWidget*>(lista()), static_cast<QWidget*>(scroll()),
+          static_cast<QWidget*>(c<QPushButton>("CmdModifica")), static_cast<QWidget*>(c<QPushButton>("CmdStampa"))})
+      QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+  }
+
+  void printsTheDrawShown() {
+    QTemporaryDir pdf;
+    apri(kTre);
+    stampante_.printer().setPageOrientation(QPageLayout::Landscape);
+    stampante_.printer().setOutputFileName(pdf.filePath("no.pdf"));
+    messaggi_.risposta = false;
+    clic("CmdStampa");
+    QCOMPARE(messaggi_.testi(), QStringList{"Vuoi Stampare la Tabella?"});
+    QVERIFY(!QFile::exists(pdf.filePath("no.pdf")));
+
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("pdftotext is not installed");
+    stampante_.printer().setOutputFileName(pdf.filePath("estrazione.pdf"));
+    messaggi_.risposta = true;
+    clic("CmdStampa");
+    QCOMPARE(messaggi_.ricevuti.size(), 2);                                             // no error
+    QCOMPARE(stampante_.printer().pageLayout().orientation(), QPageLayout::Landscape);  // put back
+    QProcess p;
+    p.start("pdftotext", {"-layout", pdf.filePath("estrazione.pdf"), "-"});
+    QVERIFY(p.waitForFinished(20000));
+    const QString testo = QString::fromUtf8(p.readAllStandardOutput());
+    QCOMPARE(testo.count('\f'), 1);  // one page
+    const QString atteso =
+        "^\\s*DATA ESTRAZIONE: 21/01/1939 +ESTRAZIONE NUMERO: 3\\s+1° est\\.\\s+2° est\\.\\s+3° est\\.\\s+4° est\\.\\s+"
+        "5° est\\.\\s+Bari\\s+68\\s+65\\s+41\\s+28\\s+67\\s+Cagliari\\s+01\\s+02\\s+03\\s+04\\s+05\\s.*"
+        "Venezia\\s+01\\s+02\\s+03\\s+04\\s+05\\s+by Ruotario\\s*$";
+    QVERIFY2(QRegularExpression(atteso, QRegularExpression::DotMatchesEverythingOption).match(testo).hasMatch(),
+             qPrintable(testo));
+  }
+
+  void opensFromTheMenu() {
+    cartella_.Scrivi("estrazioni.txt", kTre);
+    auto impostazioni = ImpostazioniTemporanee();
+    frmMain m;
+    RegistraFinestreArchivio(m);
+    m.show();
+    QVERIFY(m.findChild<QAction*>("mnuViewEstrazioni")->isEnabled());
+    m.findChild<QAction*>("mnuViewEstrazioni")->trigger();
+    QCOMPARE(m.area()->subWindowList().size(), 1);
+    auto* v = qobject_cast<frmvisualizzaArchivioEstrazioni*>(m.area()->activeSubWindow()->widget());
+    QVERIFY(v);
+    QCOMPARE(v->Posizione(), 3);
+  }
+};
+
+QTEST_MAIN(VisualizzaArchivioTest)
+#include "visualizza_archivio_test.moc"

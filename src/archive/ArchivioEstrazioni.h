@@ -3,8 +3,14 @@
 // same rules: a line ends at CR (an LF right after it belongs to the break) or
 // at a lone LF; a break at the very end makes no further record; an empty line
 // inside the file is a record. A missing or unreadable file reads as empty.
+//
+// The text is held in one buffer of the file's size and the records are views
+// into it; copies of an archive share that buffer, which never changes.
 
+#include <algorithm>
 #include <cstring>
+#include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,24 +26,30 @@ class ArchivioEstrazioni {
 
   // Reads the file at `percorso`; a missing file gives an empty archive.
   static ArchivioEstrazioni CaricaArchivio(const std::string& percorso);
-  // Splits archive text already in memory by the same rules.
+  // Splits archive text already in memory by the same rules (the text is copied).
   static ArchivioEstrazioni DaTesto(std::string_view testo);
 
-  int Conta() const { return static_cast<int>(estrazioni_.size()); }
-  bool Vuoto() const { return estrazioni_.empty(); }
+  int Conta() const { return conta_; }
+  bool Vuoto() const { return conta_ == 0; }
   // Record i, 1-based (1..Conta()).
-  const Estrazione& operator[](int i) const { return estrazioni_[static_cast<std::size_t>(i - 1)]; }
+  const Estrazione& operator[](int i) const { return record_[i - 1]; }
   // The most recent draw; only valid when the archive is not empty.
-  const Estrazione& Ultima() const { return estrazioni_.back(); }
+  const Estrazione& Ultima() const { return record_[conta_ - 1]; }
   // Date-list label of record i: "7: 10/02/1939".
   std::string EtichettaData(int i) const;
+  // The whole text as read (empty for an archive built from records).
+  std::string_view Testo() const;
 
-  const std::vector<Estrazione>& Estrazioni() const { return estrazioni_; }
-  auto begin() const { return estrazioni_.begin(); }
-  auto end() const { return estrazioni_.end(); }
+  std::span<const Estrazione> Estrazioni() const { return {record_, static_cast<std::size_t>(conta_)}; }
+  const Estrazione* begin() const { return record_; }
+  const Estrazione* end() const { return record_ + conta_; }
 
  private:
-  std::vector<Estrazione> estrazioni_;
+  struct Contenuto;
+  explicit ArchivioEstrazioni(std::shared_ptr<const Contenuto> contenuto);
+  std::shared_ptr<const Contenuto> contenuto_;
+  const Estrazione* record_ = nullptr;  // the records held by contenuto_
+  int conta_ = 0;
 };
 
 // Calls `riga` for every line of `testo` by the reader rules.
@@ -45,11 +57,19 @@ template <typename Fn>
 void PerOgniRiga(std::string_view testo, Fn&& riga) {
   const char* p = testo.data();
   const char* const fine = p + testo.size();
+  const auto prossimo = [fine](const char* da, char c) {
+    const void* t = std::memchr(da, c, static_cast<std::size_t>(fine - da));
+    return t ? static_cast<const char*>(t) : fine;
+  };
+  // The next CR and the next LF (fine when none is left), each searched again
+  // only once passed: every byte is scanned at most once for each, so a file
+  // with only one kind of break does not cost a scan of the rest per line.
+  const char* cr = p < fine ? prossimo(p, '\r') : fine;
+  const char* lf = p < fine ? prossimo(p, '\n') : fine;
   while (p < fine) {
-    const auto resto = static_cast<std::size_t>(fine - p);
-    const char* cr = static_cast<const char*>(std::memchr(p, '\r', resto));
-    const char* lf = static_cast<const char*>(std::memchr(p, '\n', cr ? static_cast<std::size_t>(cr - p) : resto));
-    const char* a = lf ? lf : (cr ? cr : fine);
+    if (cr < p) cr = prossimo(p, '\r');
+    if (lf < p) lf = prossimo(p, '\n');
+    const char* a = std::min(cr, lf);
     riga(std::string_view(p, static_cast<std::size_t>(a - p)));
     if (a == fine) break;
     p = (*a == '\r' && a + 1 < fine && a[1] == '\n') ? a + 2 : a + 1;

@@ -67,7 +67,7 @@ std::vector<ProblemaArchivio> ElencaProblemi(std::string_view testo) {
     if (riga.size() != kLunghezzaRecord)
       segnala(TipoProblema::Lunghezza,
               "lunghezza " + std::to_string(riga.size()) + " invece di " + std::to_string(kLunghezzaRecord));
-    const Estrazione e{numero, std::string(riga)};
+    const Estrazione e{numero, TestoRecord::Vista(riga)};
     const long giorno = giornoDi(e.Data());
     if (giorno < 0) {
       segnala(TipoProblema::DataNonValida, "data non valida \"" + std::string(e.Data()) + "\"");

@@ -76,7 +76,7 @@ std::optional<std::vector<int>> Argomenti::elencoInteri(std::string_view nome, i
 
 std::optional<std::string> Argomenti::posizionale() {
   for (std::size_t i = 0; i < parole_.size(); ++i) {
-    if (prese_[i] || parole_[i].rfind("--", 0) == 0) continue;
+    if (prese_[i] || (parole_[i].size() > 1 && parole_[i][0] == '-')) continue;
     prese_[i] = true;
     return parole_[i];
   }
@@ -101,17 +101,32 @@ Formato Argomenti::formato() {
   throw ErroreUso("formato sconosciuto: \"" + *v + "\" (ammessi testo, csv, json)");
 }
 
+namespace {
+
+bool stessoNome(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+int ruotaDa(const std::string& v, bool ammesseTutte) {
+  for (std::size_t i = 0; i < kNomiRuote.size(); ++i)
+    if (stessoNome(v, kNomiRuote[i])) return static_cast<int>(i) + 1;
+  if (ammesseTutte && stessoNome(v, "tutte")) return 0;
+  return interoDa(v, "--ruota", ammesseTutte ? 0 : 1, 10);
+}
+
+}  // namespace
+
+int Argomenti::ruotaOTutte() {
+  const auto v = valore("--ruota");
+  return v ? ruotaDa(*v, true) : 1;
+}
+
 int Argomenti::ruota() {
   const auto v = valore("--ruota");
   if (!v) return 1;
-  for (std::size_t i = 0; i < kNomiRuote.size(); ++i) {
-    const std::string_view nome = kNomiRuote[i];
-    if (v->size() == nome.size() && std::equal(v->begin(), v->end(), nome.begin(), [](char a, char b) {
-          return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-        }))
-      return static_cast<int>(i) + 1;
-  }
-  return interoDa(*v, "--ruota", 1, 10);
+  return ruotaDa(*v, false);
 }
 
 }  // namespace ruotario::cli

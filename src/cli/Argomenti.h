@@ -33,7 +33,7 @@ class Argomenti {
   std::optional<int> interoOpzionale(std::string_view nome, int minimo, int massimo);
   // Comma-separated whole numbers, each in [minimo, massimo].
   std::optional<std::vector<int>> elencoInteri(std::string_view nome, int minimo, int massimo);
-  // The first word not taken that is not an option; take the options first.
+  // The first word not taken that is not an option (a file name, or "-"); take the options first.
   std::optional<std::string> posizionale();
   // Throws on any option not taken.
   void fine() const;
@@ -42,6 +42,8 @@ class Argomenti {
   std::string archivio();  // --archivio, default the program's archive path
   Formato formato();       // --formato testo|csv|json
   int ruota();             // --ruota NOME|1..10, default Bari (1)
+  // --ruota that also takes "tutte" (or 0) for all ten wheels: 0.
+  int ruotaOTutte();
 
  private:
   std::vector<std::string> parole_;

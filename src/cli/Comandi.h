@@ -14,11 +14,13 @@ int ComandoInfo(Argomenti& a, std::ostream& out, std::ostream& err);
 int ComandoVerifica(Argomenti& a, std::ostream& out, std::ostream& err);
 int ComandoImporta(Argomenti& a, std::ostream& out, std::ostream& err);
 int ComandoEsporta(Argomenti& a, std::ostream& out, std::ostream& err);
+int ComandoFiltra(Argomenti& a, std::ostream& out, std::ostream& err);
 int ComandoEsempio(Argomenti& a, std::ostream& out, std::ostream& err);
 int ComandoSpia(Argomenti& a, std::ostream& out, std::ostream& err);
 int ComandoZevedive(Argomenti& a, std::ostream& out, std::ostream& err);
 int ComandoKostanti(Argomenti& a, std::ostream& out, std::ostream& err);
 int ComandoMiglioreAmbata(Argomenti& a, std::ostream& out, std::ostream& err);
 int ComandoAbbinamenti(Argomenti& a, std::ostream& out, std::ostream& err);
+int ComandoRitardi(Argomenti& a, std::ostream& out, std::ostream& err);
 
 }  // namespace ruotario::cli

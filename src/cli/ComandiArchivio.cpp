@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <fstream>
 #include <iomanip>
 #include <sstream>
 
@@ -45,9 +46,13 @@ int ComandoInfo(Argomenti& a, std::ostream& out, std::ostream& err) {
   const std::string percorso = a.archivio();
   const Formato formato = a.formato();
   a.fine();
-  std::string testo;
-  if (!leggiTesto(percorso, testo, err)) return 1;
-  const ArchivioEstrazioni archivio = ArchivioEstrazioni::DaTesto(testo);
+  if (!EsisteFile(percorso) || !std::ifstream(percorso)) {
+    err << "Archivio non trovato: " << percorso << '\n';
+    return 1;
+  }
+  // One read: the archive keeps the text it was split from.
+  const ArchivioEstrazioni archivio = ArchivioEstrazioni::CaricaArchivio(percorso);
+  const std::string_view testo = archivio.Testo();
   const EsitoValidita validita = ControllaValidita(testo);
   const std::string prima = archivio.Vuoto() ? "" : std::string(archivio[1].Data());
   const std::string ultima = archivio.Vuoto() ? "" : std::string(archivio.Ultima().Data());

@@ -46,6 +46,13 @@ constexpr VoceComando kComandi[] = {
     {"esempio", ComandoEsempio, "scrive un archivio di esempio casuale sullo standard output",
      "  [--estrazioni N] [--seme S]\n"
      "  Senza --estrazioni segue il calendario reale dal 07/01/1939 ad agosto 2026.\n"},
+    {"filtra", ComandoFiltra, "filtra un'estrazione incollata come testo (file o standard input) e la accoda",
+     "  [FILE]   testo da filtrare (predefinito, o con -: lo standard input)\n"
+     "  [--accoda]   accoda l'estrazione all'archivio, solo se completa e successiva all'ultima\n"
+     "  [--forza]    con --accoda: accoda anche un'estrazione incompleta (00 al posto dei numeri\n"
+     "               mancanti) o non successiva all'ultima\n"
+     "  [--archivio FILE] [--formato testo|csv|json]\n"
+     "  Stato di uscita 1 quando l'estrazione trovata è incompleta o non è stata accodata.\n"},
     {"spia", ComandoSpia, "numeri successori di una spia: sortite, percentuali e ritardi relativi",
      "  [--tipo numero|ambo|terno|cadenza|decina|figura|somma|differenza|distanza|ciclometrica]\n"
      "  [--spia V[,V2[,V3]]]   valore della spia (due valori per ambo, tre per terno)\n"
@@ -75,6 +82,20 @@ constexpr VoceComando kComandi[] = {
                   "  [--senza-ambo-capigioco]  non conta le vincite con due capigioco\n"
                   "  [--seme S]  seme dei numeri casuali (solo con --modo probabili)\n"
                   "  Stato di uscita 1 quando la statistica non ha estrazioni vincenti.\n"},
+    {"ritardi", ComandoRitardi, "frequenze e ritardi (attuale e massimo) di numeri o ambi, con la probabilità per caso",
+     "  [--archivio FILE] [--ruota NOME|1..10|tutte] [--inizio N] [--fine N]\n"
+     "  [--ambi]     gli ambi (4005 per ruota) al posto dei numeri\n"
+     "  [--top N]    solo i primi N più ritardatari (ritardo attuale, poi massimo)\n"
+     "  [--formato testo|csv|json]\n"
+     "  Predefiniti: Bari, dalla prima all'ultima estrazione, tutti i numeri in ordine.\n"
+     "  Contano solo le estrazioni in cui la ruota è stata estratta; con tutte, ogni ruota per sé.\n"
+     "  JSON: \"Estrazioni\" (estrazioni di ogni ruota nel periodo) e l'elenco \"Numeri\", i cui oggetti\n"
+     "  hanno Numero (o Ambo \"n1-n2\"), Ruota (solo con --ruota tutte), Frequenza, RitardoAttuale,\n"
+     "  RitardoMassimo, Probabilita e Attesi.\n"
+     "  Probabilita: probabilità che per solo caso un numero resti assente almeno RitardoAttuale\n"
+     "  estrazioni, (17/18)^R, o un ambo, (1-2/801)^R (da 0 a 1; nel testo e nel CSV in percentuale).\n"
+     "  Attesi: quanti numeri (o ambi) delle ruote studiate ci si attende per caso con un ritardo\n"
+     "  almeno pari: 90 (o 4005) per ruota per la probabilità.\n"},
 };
 
 void aiuto(std::ostream& out) {

@@ -1,5 +1,6 @@
 #include "constants/MiglioreAmbata.h"
 
+#include "constants/FigureCandidati.h"
 #include "constants/VistaRuota.h"
 
 namespace ruotario {
@@ -21,9 +22,10 @@ EsitoMiglioreAmbata CercaMiglioreAmbata(const ParametriMiglioreAmbata& p, const 
     r.Errore = ErroreMiglioreAmbata::NessunaAmbataAttiva;
     return r;
   }
-  // The span is read once; every candidate runs over the same view.
+  // The span is read once, and every candidate's figures come from one pass over it.
   const VistaRuota vista(archivio, p.Statistica.Ruota, p.Statistica.Inizio, p.Statistica.Fine);
   const auto indice = static_cast<std::size_t>(p.Varia);
+  const std::array<FigureCandidato, 91> figure = FigureCandidati(p.Statistica, static_cast<int>(indice), vista);
   ParametriStatistica prova = p.Statistica;
 
   int c = 0;
@@ -34,7 +36,7 @@ EsitoMiglioreAmbata CercaMiglioreAmbata(const ParametriMiglioreAmbata& p, const 
     ++c;
     if (CandidatoDaProvare(prova, p.Varia, c)) {
       prova.Ambata[indice] = c;
-      const EsitoStatistica e = CalcolaSuVista(prova, vista, {}, false);
+      const FigureCandidato& e = figure[static_cast<std::size_t>(c)];
       ++r.CandidatiProvati;
       const bool meglio =
           e.PercentualeVincita > r.MigliorePercentuale ||

@@ -1,6 +1,7 @@
 #pragma once
 // The best-ambata search: one of the three ambate is replaced in turn by each
-// number 1..90 and the statistic rerun; the best win percentage wins.
+// number 1..90 and the best win percentage wins. Every candidate's figures are
+// those of the statistic run with it, all taken in one pass over the span.
 
 #include <functional>
 #include <string>

@@ -11,6 +11,7 @@
 
 #include "archive/ArchivioEstrazioni.h"
 #include "archive/Estrazione.h"
+#include "archive/MemoriaGrande.h"
 #include "spy/ParametriRicerca.h"
 
 namespace ruotario {
@@ -28,7 +29,7 @@ struct NumeriRuota {
 
 inline NumeriRuota LeggiNumeri(const Estrazione& e, int ruota) {
   NumeriRuota n;
-  const std::string& riga = e.Riga;
+  const std::string_view riga = e.Riga;
   const std::size_t base = 11 + 11 * static_cast<std::size_t>(ruota - 1);
   auto cifra = [](char c) { return c >= '0' && c <= '9'; };
   for (std::size_t k = 0; k < 5; ++k) {
@@ -48,7 +49,7 @@ inline NumeriRuota LeggiNumeri(const Estrazione& e, int ruota) {
 }
 
 // One wheel of every record, oldest first (element 0 is record 1).
-std::vector<NumeriRuota> LeggiRuota(const ArchivioEstrazioni& archivio, int ruota);
+VettoreGrande<NumeriRuota> LeggiRuota(const ArchivioEstrazioni& archivio, int ruota);
 
 // The study over a wheel already read.
 EsitoRicerca RicercaSuRuota(const ParametriRicerca& parametri, std::span<const NumeriRuota> ruota,

@@ -6,8 +6,8 @@
 
 namespace ruotario {
 
-std::vector<NumeriRuota> LeggiRuota(const ArchivioEstrazioni& archivio, int ruota) {
-  std::vector<NumeriRuota> numeri;
+VettoreGrande<NumeriRuota> LeggiRuota(const ArchivioEstrazioni& archivio, int ruota) {
+  VettoreGrande<NumeriRuota> numeri;
   numeri.reserve(static_cast<std::size_t>(archivio.Conta()));
   for (const Estrazione& e : archivio) numeri.push_back(LeggiNumeri(e, ruota));
   return numeri;

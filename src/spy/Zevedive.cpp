@@ -85,7 +85,7 @@ EsitoZevedive Zevedive(const ParametriZevedive& parametri, const ArchivioEstrazi
     studio.Posizione = 0;
     studio.Coppia = {};
     const int primi = PrimiDaRaccogliere(parametri.SoloTop, parametri.Top);
-    const std::vector<NumeriRuota> ruota = LeggiRuota(archivio, parametri.Ruota);  // read once for all fifteen
+    const auto ruota = LeggiRuota(archivio, parametri.Ruota);  // read once for all fifteen
     auto esegui = [&](TipoSpia tipo, int valoreSpia) {
       studio.Tipo = tipo;
       studio.NumeriSpia = {valoreSpia, 0, 0};

@@ -80,3 +80,29 @@ TEST(ArchivioEstrazioni, CountsPastSixteenBits) {
   EXPECT_EQ(a.Ultima().Numero, 40000);
   EXPECT_EQ(a.EtichettaData(40000), "40000: 07/01/1939");
 }
+
+TEST(ArchivioEstrazioni, LargeFilesWithEitherLineBreak) {
+  CartellaTemporanea dir;
+  std::vector<std::string> righe;
+  for (int i = 0; i < 5000; ++i) righe.push_back(i % 2 ? kR2 : kR1);  // about 600 KB
+  for (const std::string separatore : {"\r\n", "\n"}) {
+    const std::string testo = Unisci(righe, separatore);
+    const auto a = ArchivioEstrazioni::CaricaArchivio(dir.Scrivi("grande.txt", testo));
+    ASSERT_EQ(a.Conta(), 5000);
+    EXPECT_EQ(a.Testo(), testo);
+    EXPECT_EQ(a[4999].Riga, kR1);
+    EXPECT_EQ(a.Ultima().Riga, kR2);
+    EXPECT_EQ(a.Ultima().Numero, 5000);
+  }
+}
+
+TEST(ArchivioEstrazioni, KeepsItsOwnCopyOfTheText) {
+  std::string testo = Unisci({kR1, kR2});
+  const auto a = ArchivioEstrazioni::DaTesto(testo);
+  testo.assign(testo.size(), 'x');
+  EXPECT_EQ(a[2].Riga, kR2);
+  EXPECT_EQ(a.Testo(), Unisci({kR1, kR2}));
+  const ArchivioEstrazioni vuoto;
+  EXPECT_EQ(vuoto.Testo(), "");
+  EXPECT_EQ(vuoto.begin(), vuoto.end());
+}

@@ -4,6 +4,7 @@
 #include "archive/ui/RegistroArchivio.h"
 #include "archive/ui/RegistroImportExport.h"
 #include "constants/ui/RegistroKostanti.h"
+#include "ritardi/ui/RegistroRitardi.h"
 #include "spy/ui/RegistroSpia.h"
 
 namespace ruotario {
@@ -15,6 +16,7 @@ void RegistraFinestreProgramma(frmMain& main) {
   RegistraFinestreImportExport(main);
   RegistraFinestreSpia(main);
   RegistraFinestreKostanti(main);
+  RegistraFinestreRitardi(main);
 }
 
 }  // namespace ruotario

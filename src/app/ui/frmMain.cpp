@@ -178,6 +178,9 @@ void frmMain::creaMenu() {
   QAction* esci = voce(nullptr, QStringLiteral("mnuFileExit"), QStringLiteral("&Exit"));
   barra->addAction(esci);
   connect(esci, &QAction::triggered, this, &QWidget::close);
+
+  QMenu* ritardi = menuPrincipale(QStringLiteral("mnuRitardi"), QStringLiteral("&Ritardi"));
+  voceFinestra(ritardi, QStringLiteral("mnuRitardiFrequenze"), QStringLiteral("Ritardi e &frequenze"));
 }
 
 void frmMain::creaBarre() {

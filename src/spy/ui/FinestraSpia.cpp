@@ -47,7 +47,10 @@ QComboBox* NuovoElenco(const char* nome, QWidget* parent) {
 }
 
 int CaricaDate(QComboBox& inizio, QComboBox& fine, const std::string& percorso) {
-  const ArchivioEstrazioni archivio = ArchivioEstrazioni::CaricaArchivio(percorso);
+  return CaricaDate(inizio, fine, ArchivioEstrazioni::CaricaArchivio(percorso));
+}
+
+int CaricaDate(QComboBox& inizio, QComboBox& fine, const ArchivioEstrazioni& archivio) {
   QStringList etichette;
   etichette.reserve(archivio.Conta());
   for (int i = 1; i <= archivio.Conta(); ++i) etichette << QString::fromStdString(archivio.EtichettaData(i));

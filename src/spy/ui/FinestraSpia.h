@@ -19,6 +19,7 @@ class QRadioButton;
 
 namespace ruotario {
 
+class ArchivioEstrazioni;
 class Griglia90;
 class PannelloRisultati;
 
@@ -74,6 +75,8 @@ class FinestraSpia : public QWidget {
 
 // Fills a date list with EtichettaData of every record; returns the record count.
 int CaricaDate(QComboBox& inizio, QComboBox& fine, const std::string& percorso);
+// The same from an archive already read.
+int CaricaDate(QComboBox& inizio, QComboBox& fine, const ArchivioEstrazioni& archivio);
 
 // A drop-down list with the compact width used by every study window.
 QComboBox* NuovoElenco(const char* nome, QWidget* parent);

@@ -86,7 +86,8 @@ class frmMainTest : public QObject {
       QVERIFY2(azione(m, sep) && azione(m, sep)->isSeparator(), sep);
     QStringList barra;  // "&Exit" acts from the bar itself
     for (QAction* a : m.menuBar()->actions()) barra << a->objectName();
-    QCOMPARE(barra, QStringList({"munarcestr", "mnusupsp", "mnuspie", "mnuView", "mnuHelp", "mnuFileExit"}));
+    QCOMPARE(barra,
+             QStringList({"munarcestr", "mnusupsp", "mnuspie", "mnuView", "mnuHelp", "mnuFileExit", "mnuRitardi"}));
     QVERIFY(!azione(m, "mnuFileExit")->menu());
     // Every menu's entries and separators, top to bottom ("-" marks a separator).
     const std::pair<const char*, const char*> ordine[] = {

@@ -1,0 +1,26 @@
+#include "ritardi/ProbabilitaRitardo.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace ruotario {
+
+double ProbabilitaRitardo(int ritardo, bool ambo) {
+  return std::pow(ambo ? kAssenzaAmbo : kAssenzaNumero, std::max(ritardo, 0));
+}
+
+double AttesiPerCaso(int ritardo, bool ambo, int quanti) { return quanti * ProbabilitaRitardo(ritardo, ambo); }
+
+std::string TestoCifre(double v, char separatore) {
+  int decimali = 2;
+  if (v > 0 && v < 1) decimali = std::clamp(2 - static_cast<int>(std::floor(std::log10(v))), 2, 15);
+  // to_chars, unlike printf, ignores the C locale the window toolkit sets.
+  char testo[400];
+  const auto fine = std::to_chars(testo, testo + sizeof testo, v, std::chars_format::fixed, decimali).ptr;
+  std::string s(testo, fine);
+  std::replace(s.begin(), s.end(), '.', separatore);
+  return s;
+}
+
+}  // namespace ruotario

@@ -1,0 +1,148 @@
+#include "constants/FigureCandidati.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "constants/MiglioreAmbata.h"
+#include "support/ArchivioProva.h"
+
+namespace ruotario {
+namespace {
+
+// A random archive over few numbers, so that spies, ambate and ties meet
+// often, with the odd places and lines the reader must take as they are.
+std::string ArchivioCasuale(std::mt19937& g) {
+  std::uniform_int_distribution<int> quante(0, 60), numero(1, 14), caso(0, 99);
+  std::string testo;
+  const int righe = quante(g);
+  for (int i = 0; i < righe; ++i) {
+    std::string r = prova::DataProva(i + 1, 1939) + "|";
+    for (int ruota = 1; ruota <= 2; ++ruota) {
+      for (int k = 0; k < 5; ++k) {
+        const int x = caso(g);
+        if (x < 3)
+          r += "00";
+        else if (x < 5)
+          r += " " + std::to_string(numero(g) % 10);
+        else if (x < 6)
+          r += "x5";
+        else if (x < 8)
+          r += std::to_string(85 + numero(g));  // up to 99: above 90 is no drawn number
+        else
+          r += prova::DueCifreProva(numero(g));
+      }
+      r += "|";
+    }
+    const int forma = caso(g);
+    if (forma < 3) r.resize(static_cast<std::size_t>(caso(g) % 30));  // a short or empty line
+    testo += (i ? "\r\n" : "") + r;
+  }
+  return testo;
+}
+
+ParametriMiglioreAmbata RicercaCasuale(std::mt19937& g, int conta) {
+  std::uniform_int_distribution<int> d(0, 1 << 20);
+  auto tra = [&](int a, int b) { return a + d(g) % (b - a + 1); };
+  ParametriMiglioreAmbata p;
+  ParametriStatistica& s = p.Statistica;
+  s.Ruota = tra(0, 3);  // 0 and 3 read as wheels without numbers
+  s.NumeroSpia = tra(0, 15);
+  s.Posizione = tra(-1, 6);
+  s.Colpi = tra(-1, 12);
+  s.Inizio = tra(-2, conta + 2);
+  s.Fine = tra(s.Inizio - 2, conta + 3);
+  for (int& a : s.Ambata) a = tra(0, 4) == 0 ? tra(-5, 200) : tra(1, 15);
+  for (std::size_t j = 0; j < 3; ++j) s.Attiva[j] = tra(0, 2) > 0;
+  p.Varia = static_cast<AmbataVariata>(tra(0, 2));
+  p.ScegliVeloce = tra(0, 1) == 1;
+  return p;
+}
+
+// The reference: the search as the statistic rerun for every candidate.
+EsitoMiglioreAmbata CercaRiferimento(const ParametriMiglioreAmbata& p, const ArchivioEstrazioni& archivio,
+                                     int fermaDopo) {
+  EsitoMiglioreAmbata r;
+  r.Parametri = p.Statistica;
+  const auto indice = static_cast<std::size_t>(p.Varia);
+  ParametriStatistica prova = p.Statistica;
+  int c = 0;
+  bool stop = false;
+  int chiesti = 0;
+  while (c <= 89 && !(stop && r.CandidatiProvati > 0)) {
+    ++c;
+    const bool cambiato = p.Varia == AmbataVariata::Principale   ? true
+                          : p.Varia == AmbataVariata::Secondaria ? prova.Ambata[0] != c
+                                                                 : prova.Ambata[1] != c && prova.Ambata[0] != c;
+    if (cambiato) {
+      prova.Ambata[indice] = c;
+      const EsitoStatistica e = CalcolaStatistica(prova, archivio);
+      ++r.CandidatiProvati;
+      if (e.PercentualeVincita > r.MigliorePercentuale ||
+          (p.ScegliVeloce && e.PercentualeVincita == r.MigliorePercentuale && e.MediaColpi < r.MiglioreMedia)) {
+        r.Migliore = c;
+        r.MigliorePercentuale = e.PercentualeVincita;
+        r.MiglioreMedia = e.MediaColpi;
+      }
+    }
+    r.UltimoCandidato = c;
+    if (!stop && ++chiesti >= fermaDopo) stop = true;
+  }
+  r.Fermata = stop && c < 90;
+  r.Parametri.Ambata[indice] = r.Migliore;
+  r.Esito = CalcolaStatisticaCompleta(r.Parametri, archivio);
+  return r;
+}
+
+TEST(FigureCandidati, EveryCandidateAsTheStatisticRunWithIt) {
+  std::mt19937 g(17);
+  for (int prova = 0; prova < 400; ++prova) {
+    const ArchivioEstrazioni archivio = ArchivioEstrazioni::DaTesto(ArchivioCasuale(g));
+    const ParametriMiglioreAmbata p = RicercaCasuale(g, archivio.Conta());
+    const ParametriStatistica& s = p.Statistica;
+    const auto indice = static_cast<std::size_t>(p.Varia);
+    const auto figure = FigureCandidati(s, static_cast<int>(indice), VistaRuota(archivio, s.Ruota, s.Inizio, s.Fine));
+    for (int c = 1; c <= 90; ++c) {
+      ParametriStatistica conCandidato = s;
+      conCandidato.Ambata[indice] = c;
+      const EsitoStatistica e = CalcolaStatistica(conCandidato, archivio);
+      const FigureCandidato& f = figure[static_cast<std::size_t>(c)];
+      ASSERT_EQ((std::array{f.CasiGiocabili, f.CasiVincenti, f.CasiConclusi}),
+                (std::array{e.CasiGiocabili, e.CasiVincenti, e.CasiConclusi}))
+          << "prova " << prova << ", candidato " << c;
+      ASSERT_EQ(f.PercentualeVincita, e.PercentualeVincita) << "prova " << prova << ", candidato " << c;
+      ASSERT_EQ(f.MediaColpi, e.MediaColpi) << "prova " << prova << ", candidato " << c;
+    }
+  }
+}
+
+TEST(FigureCandidati, SearchAsTheStatisticRerunPerCandidate) {
+  std::mt19937 g(1939);
+  std::uniform_int_distribution<int> ferma(1, 120);
+  for (int prova = 0; prova < 300; ++prova) {
+    const ArchivioEstrazioni archivio = ArchivioEstrazioni::DaTesto(ArchivioCasuale(g));
+    const ParametriMiglioreAmbata p = RicercaCasuale(g, archivio.Conta());
+    const int fermaDopo = ferma(g);  // beyond 90: never stopped
+    int chiesti = 0;
+    std::vector<int> visti;
+    const EsitoMiglioreAmbata r = CercaMiglioreAmbata(
+        p, archivio, [&] { return ++chiesti >= fermaDopo; }, [&](int c) { visti.push_back(c); });
+    const EsitoMiglioreAmbata atteso = CercaRiferimento(p, archivio, fermaDopo);
+    const std::string dove = "prova " + std::to_string(prova);
+    ASSERT_EQ(r.Errore == ErroreMiglioreAmbata::Nessuno, AlmenoUnaAttiva(p.Statistica)) << dove;
+    if (r.Errore != ErroreMiglioreAmbata::Nessuno) continue;
+    ASSERT_EQ(r.Migliore, atteso.Migliore) << dove;
+    ASSERT_EQ(r.MigliorePercentuale, atteso.MigliorePercentuale) << dove;
+    ASSERT_EQ(r.MiglioreMedia, atteso.MiglioreMedia) << dove;
+    ASSERT_EQ((std::array{r.CandidatiProvati, r.UltimoCandidato}),
+              (std::array{atteso.CandidatiProvati, atteso.UltimoCandidato}))
+        << dove;
+    ASSERT_EQ(r.Fermata, atteso.Fermata) << dove;
+    ASSERT_EQ(static_cast<int>(visti.size()), r.UltimoCandidato) << dove;
+    ASSERT_EQ(r.Parametri.Ambata, atteso.Parametri.Ambata) << dove;
+    ASSERT_EQ(TestoDettaglioRicerca(r.Esito), TestoDettaglioRicerca(atteso.Esito)) << dove;
+  }
+}
+
+}  // namespace
+}  // namespace ruotario

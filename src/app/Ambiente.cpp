@@ -1,6 +1,5 @@
 #include "app/Ambiente.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -8,28 +7,7 @@ namespace ruotario {
 
 namespace fs = std::filesystem;
 
-namespace {
-std::string trim(const std::string& s) {
-  const auto first = s.find_first_not_of(" \t");
-  if (first == std::string::npos) return {};
-  const auto last = s.find_last_not_of(" \t");
-  return s.substr(first, last - first + 1);
-}
-}  // namespace
-
-std::string CercaAppDir(std::optional<std::string> variabile, const std::string& cartellaEseguibile) {
-  if (variabile && !trim(*variabile).empty()) return trim(*variabile);
-  return trim(cartellaEseguibile);
-}
-
-std::string CercaAppDir() {
-  std::optional<std::string> variabile;
-  if (const char* v = std::getenv(kVariabileCartella)) variabile = v;
-  std::error_code ec;
-  std::string cartella = fs::read_symlink("/proc/self/exe", ec).parent_path().string();
-  if (ec) cartella = fs::current_path(ec).string();
-  return CercaAppDir(variabile, cartella);
-}
+std::string CercaAppDir() { return CercaCartelle().AppDir; }
 
 std::string ComponiPercorso(const std::string& appDir, const std::string& nome) {
   if (!appDir.empty() && appDir.back() == '/') return appDir + nome;
@@ -54,9 +32,19 @@ StatoProgramma& Stato() {
 
 void InizializzaStato() {
   StatoProgramma& s = Stato();
-  s.AppDir = CercaAppDir();
+  const CartelleProgramma c = CercaCartelle();
+  s.AppDir = c.AppDir;
   s.ArchivePath = ComponiPercorso(s.AppDir, kNomeArchivio);
+  s.CartellaCondivisa = c.CartellaCondivisa;
+  s.DatiUtente = c.Origine == OrigineCartella::Installato;
   s.ArchivioModificato = false;
+}
+
+std::string PercorsoFileProgramma(const StatoProgramma& stato, const std::string& nome) {
+  const std::string proprio = ComponiPercorso(stato.AppDir, nome);
+  if (EsisteFile(proprio) || stato.CartellaCondivisa.empty()) return proprio;
+  const std::string condiviso = ComponiPercorso(stato.CartellaCondivisa, nome);
+  return EsisteFile(condiviso) ? condiviso : proprio;
 }
 
 }  // namespace ruotario

@@ -2,21 +2,17 @@
 // Where the program lives and finds its files, and the little state shared by
 // every window for the whole run.
 
-#include <optional>
 #include <string>
+
+#include "app/CartellaDati.h"
 
 namespace ruotario {
 
 inline constexpr const char* kNomeArchivio = "estrazioni.txt";
 inline constexpr const char* kNomeGlossario = "termini.txt";
-inline constexpr const char* kVariabileCartella = "RUOTARIO_DIR";
 
-// The program folder: RUOTARIO_DIR when set (installed copies, tests), else the
-// folder of the running executable. Blanks at both ends are trimmed.
+// The data folder of the running process (see CartellaDati.h).
 std::string CercaAppDir();
-
-// Same rule as CercaAppDir, with its inputs given (testable).
-std::string CercaAppDir(std::optional<std::string> variabile, const std::string& cartellaEseguibile);
 
 // AppDir followed by the archive name with exactly one separator, also at the root.
 std::string ComponiPercorso(const std::string& appDir, const std::string& nome);
@@ -30,14 +26,20 @@ void SbloccaArchivio(const std::string& percorso);
 
 // Program-wide state, created at start-up.
 struct StatoProgramma {
-  std::string AppDir;
-  std::string ArchivePath;
+  std::string AppDir;               // data folder: archive, backup, temporary copies
+  std::string ArchivePath;          // the archive in AppDir
+  std::string CartellaCondivisa;    // files shipped with the program; empty: AppDir only
+  bool DatiUtente = false;          // AppDir is the user's data folder of an installed program
   bool ArchivioModificato = false;  // a new draw was appended; recompute on close
 };
 
 StatoProgramma& Stato();
 
-// Resolves AppDir and ArchivePath into Stato() and clears ArchivioModificato.
+// Resolves AppDir, ArchivePath and CartellaCondivisa into Stato() and clears ArchivioModificato.
 void InizializzaStato();
+
+// A shipped file such as the glossary: the copy in AppDir when there is one,
+// else the one in CartellaCondivisa (AppDir's path when neither exists).
+std::string PercorsoFileProgramma(const StatoProgramma& stato, const std::string& nome);
 
 }  // namespace ruotario

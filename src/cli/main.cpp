@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/Versione.h"
 #include "cli/Comandi.h"
 
 namespace {
@@ -117,8 +118,8 @@ void aiuto(std::ostream& out) {
     out << "  " << nome << c.descrizione << '\n';
   }
   out << "\nOpzioni comuni:\n"
-         "  --archivio FILE       archivio delle estrazioni (predefinito: estrazioni.txt nella cartella del "
-         "programma)\n"
+         "  --archivio FILE       archivio delle estrazioni (predefinito: estrazioni.txt nella cartella dei "
+         "dati)\n"
          "  --ruota NOME|1..10    ruota studiata (predefinita: Bari)\n"
          "  --inizio N, --fine N  prima e ultima estrazione del periodo (numero di record)\n"
          "  --colpi N             colpi di gioco osservati dopo ogni caso\n"
@@ -127,7 +128,8 @@ void aiuto(std::ostream& out) {
          "                        atteso = sortite o vincite attese per caso, p = probabilità di fare\n"
          "                        altrettanto o meglio per caso, massimo_atteso = mediana del migliore\n"
          "                        dei 90 numeri per caso, massimo_95 = il suo 95° percentile\n"
-         "  --help                questo aiuto\n";
+         "  --help                questo aiuto\n"
+         "  --version             versione del programma\n";
 }
 
 }  // namespace
@@ -137,6 +139,10 @@ int main(int argc, char** argv) {
   if (parole.empty() || parole[0] == "--help" || parole[0] == "-h" || parole[0] == "aiuto") {
     aiuto(parole.empty() ? std::cerr : std::cout);
     return parole.empty() ? 2 : 0;
+  }
+  if (parole[0] == "--version") {
+    std::cout << "ruotario-cli " << ruotario::kVersione << '\n';
+    return 0;
   }
   const std::string nome = parole[0];
   parole.erase(parole.begin());

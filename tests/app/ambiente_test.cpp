@@ -15,10 +15,24 @@ TEST(Ambiente, ArchivePathHasExactlyOneSeparator) {
   EXPECT_EQ(ComponiPercorso("/opt/ruotario/", kNomeArchivio), "/opt/ruotario/estrazioni.txt");
 }
 
-TEST(Ambiente, AppDirPrefersTheVariableAndTrimsBlanks) {
-  EXPECT_EQ(CercaAppDir(std::string("  /srv/lotto "), "/usr/bin"), "/srv/lotto");
-  EXPECT_EQ(CercaAppDir(std::string("   "), "/usr/bin"), "/usr/bin");
-  EXPECT_EQ(CercaAppDir(std::nullopt, " /usr/bin "), "/usr/bin");
+TEST(Ambiente, ShippedFilePrefersTheDataFolder) {
+  const fs::path dir = fs::temp_directory_path() / ("ruotario-cond-" + std::to_string(::getpid()));
+  fs::create_directories(dir / "dati");
+  fs::create_directories(dir / "share");
+  StatoProgramma s;
+  s.AppDir = (dir / "dati").string();
+  s.CartellaCondivisa = (dir / "share").string();
+  const std::string proprio = (dir / "dati" / kNomeGlossario).string();
+  const std::string condiviso = (dir / "share" / kNomeGlossario).string();
+  EXPECT_EQ(PercorsoFileProgramma(s, kNomeGlossario), proprio);  // neither: the data folder's path
+  std::ofstream(condiviso) << "x";
+  EXPECT_EQ(PercorsoFileProgramma(s, kNomeGlossario), condiviso);
+  std::ofstream(proprio) << "y";
+  EXPECT_EQ(PercorsoFileProgramma(s, kNomeGlossario), proprio);
+  fs::remove(proprio);
+  s.CartellaCondivisa.clear();  // state set by hand, as window tests do
+  EXPECT_EQ(PercorsoFileProgramma(s, kNomeGlossario), proprio);
+  fs::remove_all(dir);
 }
 
 TEST(Ambiente, FileChecksAndUnlock) {

@@ -3,6 +3,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "app/Versione.h"
 #include "support/EseguiCli.h"
 
 using namespace ruotario::prova;
@@ -56,4 +57,11 @@ TEST(CliArchivio, EsempioAndUsageErrors) {
   EXPECT_EQ(EseguiCli("").stato, 2);
   EXPECT_EQ(EseguiCli("--help").stato, 0);
   EXPECT_EQ(EseguiCli("info --help").stato, 0);
+}
+
+TEST(CliArchivio, VersionIsTheOneOfTheAboutWindow) {
+  const Uscita v = EseguiCli("--version");
+  EXPECT_EQ(v.stato, 0);
+  EXPECT_EQ(v.testo, "ruotario-cli " + std::string(ruotario::kVersione) + "\n");
+  EXPECT_EQ(ruotario::EtichettaVersione(), "Versione " + v.testo.substr(13, v.testo.size() - 14));
 }

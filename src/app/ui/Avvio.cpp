@@ -24,6 +24,17 @@ void passo(Passo&& p) {
 }
 }  // namespace
 
+QString MessaggioArchivioMancante(const StatoProgramma& stato) {
+  QString testo = QString::fromUtf8(kMessaggioArchivioMancante);
+  if (stato.DatiUtente)
+    testo += QStringLiteral(
+                 "\n\nLa cartella dei dati è %1: copiare lì il file estrazioni.txt oppure importarlo "
+                 "dal menu Archivio Estrazioni, Import File, Import da File, o con il comando "
+                 "\"ruotario-cli importa FILE\".")
+                 .arg(QString::fromStdString(stato.AppDir));
+  return testo;
+}
+
 std::unique_ptr<frmMain> AvviaProgramma(const OpzioniAvvio& opzioni) {
   passo([] { InizializzaStato(); });
   passo([] { SbloccaArchivio(Stato().ArchivePath); });
@@ -53,8 +64,7 @@ std::unique_ptr<frmMain> AvviaProgramma(const OpzioniAvvio& opzioni) {
   if (!principale) return principale;
   principale->show();
   passo([&] {
-    if (!EsisteFile(Stato().ArchivePath))
-      messaggi().avviso(principale.get(), QString::fromUtf8(kMessaggioArchivioMancante));
+    if (!EsisteFile(Stato().ArchivePath)) messaggi().avviso(principale.get(), MessaggioArchivioMancante(Stato()));
   });
   return principale;
 }

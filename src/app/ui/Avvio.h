@@ -1,7 +1,10 @@
 #pragma once
 // The start-up sequence of the desktop program.
 
+#include <QString>
 #include <memory>
+
+#include "app/Ambiente.h"
 
 namespace ruotario {
 
@@ -15,6 +18,10 @@ inline constexpr const char* kMessaggioArchivioMancante =
     "Attenzione non è stato trovato il file estrazioni. \n"
     "Il programma non funzionerà correttamente, rieseguire l'installazione oppure importare un file estrazioni "
     "corretto.";
+
+// The start-up warning for a missing archive; for an installed program it also
+// names the user's data folder and how to import an archive into it.
+QString MessaggioArchivioMancante(const StatoProgramma& stato);
 
 // Resolves the program state, shows the splash window, creates, loads and shows
 // the main window, and warns when the archive is missing. A failing step is

@@ -18,7 +18,7 @@ FrmInfo::FrmInfo(QWidget* parent) : QDialog(parent) {
   testo->setObjectName(QStringLiteral("Txthelp"));
   testo->setReadOnly(true);
   testo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  const auto glossario = LeggiGlossario(ComponiPercorso(Stato().AppDir, kNomeGlossario));
+  const auto glossario = LeggiGlossario(PercorsoFileProgramma(Stato(), kNomeGlossario));
   testo->setPlainText(QString::fromUtf8(glossario ? glossario->c_str() : kGlossarioMancante));
 
   auto* esci = new QPushButton(QStringLiteral("&Esci"), this);

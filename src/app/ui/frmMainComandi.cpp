@@ -253,7 +253,9 @@ void frmMain::closeEvent(QCloseEvent* evento) {
 void frmMain::impostaStampante() { stampante().imposta(this); }
 
 void frmMain::apriPagina(const QString& nomeAzione) {
-  const QUrl indirizzo = IndirizzoPagina(nomeAzione, QString::fromStdString(Stato().AppDir));
+  // The guide in the data folder, else the one installed with the program.
+  const QString guida = QString::fromStdString(PercorsoFileProgramma(Stato(), kNomeGuida));
+  const QUrl indirizzo = IndirizzoPagina(nomeAzione, QFileInfo(guida).absolutePath());
   if (indirizzo.isLocalFile() && !QFileInfo::exists(indirizzo.toLocalFile())) {
     messaggi().avviso(this, QStringLiteral("La guida non è disponibile: il file ") + indirizzo.toLocalFile() +
                                 QStringLiteral(" manca."));

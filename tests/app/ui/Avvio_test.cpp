@@ -66,6 +66,29 @@ class AvvioTest : public QObject {
              QStringLiteral("Ambo: due numeri.\nTerno: tre numeri.\nRuota: una delle dieci città.\n"));
   }
 
+  void installedProgramNamesItsDataFolderAndReadsTheShippedGlossary() {
+    StatoProgramma installato;
+    installato.AppDir = "/home/anna/.local/share/ruotario";
+    installato.DatiUtente = true;
+    const QString atteso = QString::fromUtf8(kMessaggioArchivioMancante) +
+                           "\n\nLa cartella dei dati è /home/anna/.local/share/ruotario: copiare lì il file "
+                           "estrazioni.txt oppure importarlo dal menu Archivio Estrazioni, Import File, Import da "
+                           "File, o con il comando \"ruotario-cli importa FILE\".";
+    QCOMPARE(MessaggioArchivioMancante(installato), atteso);
+    installato.DatiUtente = false;
+    QCOMPARE(MessaggioArchivioMancante(installato), QString::fromUtf8(kMessaggioArchivioMancante));
+
+    QTemporaryDir condivisa;
+    QFile f(condivisa.filePath("termini.txt"));
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write("Ambata: il numero da giocare.") > 0);
+    f.close();
+    Stato().AppDir = cartella_->path().toStdString();
+    Stato().CartellaCondivisa = condivisa.path().toStdString();
+    QCOMPARE(FrmInfo().findChild<QPlainTextEdit*>("Txthelp")->toPlainText(),
+             QStringLiteral("Ambata: il numero da giocare.\n"));
+    Stato().CartellaCondivisa.clear();
+  }
+
  private:
   std::unique_ptr<QTemporaryDir> impostazioni_, cartella_;
   FintiMessaggi messaggi_;

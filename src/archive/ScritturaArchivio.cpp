@@ -160,8 +160,15 @@ EsitoScrittura RiscriviRecord(const std::string& percorso, std::string record, i
       return errore(rifiuto);
   }
   if (!ultimo) record += "\r\n";
-  if (!scriviTutto(fd.get(), record, offset) || ::fsync(fd.get()) != 0)
-    return errore("Impossibile salvare la correzione: " + descrizioneErrno());
+  // Kept to put back when the write stops halfway (a full disk, a quota).
+  std::string prima(record.size(), '\0');
+  std::size_t letti = 0;
+  if (!leggiTutto(fd.get(), prima.data(), prima.size(), offset, letti) || letti != prima.size()) return errore(rifiuto);
+  if (!scriviTutto(fd.get(), record, offset) || ::fsync(fd.get()) != 0) {
+    const std::string causa = descrizioneErrno();
+    if (scriviTutto(fd.get(), prima, offset)) ::fsync(fd.get());
+    return errore("Impossibile salvare la correzione: " + causa);
+  }
   if (!fd.chiudi()) return errore("Impossibile chiudere l'archivio: " + descrizioneErrno());
   return {};
 }

@@ -76,7 +76,7 @@ std::optional<std::vector<int>> Argomenti::elencoInteri(std::string_view nome, i
 
 std::optional<std::string> Argomenti::posizionale() {
   for (std::size_t i = 0; i < parole_.size(); ++i) {
-    if (prese_[i] || parole_[i].rfind("--", 0) == 0) continue;
+    if (prese_[i] || (parole_[i].size() > 1 && parole_[i][0] == '-')) continue;
     prese_[i] = true;
     return parole_[i];
   }

@@ -33,7 +33,7 @@ class Argomenti {
   std::optional<int> interoOpzionale(std::string_view nome, int minimo, int massimo);
   // Comma-separated whole numbers, each in [minimo, massimo].
   std::optional<std::vector<int>> elencoInteri(std::string_view nome, int minimo, int massimo);
-  // The first word not taken that is not an option; take the options first.
+  // The first word not taken that is not an option (a file name, "-"); take the options first.
   std::optional<std::string> posizionale();
   // Throws on any option not taken.
   void fine() const;

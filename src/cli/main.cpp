@@ -45,6 +45,13 @@ constexpr VoceComando kComandi[] = {
     {"esempio", ComandoEsempio, "scrive un archivio di esempio casuale sullo standard output",
      "  [--estrazioni N] [--seme S]\n"
      "  Senza --estrazioni segue il calendario reale dal 07/01/1939 ad agosto 2026.\n"},
+    {"filtra", ComandoFiltra, "filtra un'estrazione incollata come testo (file o standard input) e la accoda",
+     "  [FILE]   testo da filtrare (predefinito, o con -: lo standard input)\n"
+     "  [--accoda]   accoda l'estrazione all'archivio, solo se completa e successiva all'ultima\n"
+     "  [--forza]    con --accoda: accoda anche un'estrazione incompleta (00 al posto dei numeri\n"
+     "               mancanti) o non successiva all'ultima\n"
+     "  [--archivio FILE] [--formato testo|csv|json]\n"
+     "  Stato di uscita 1 quando l'estrazione trovata è incompleta o non è stata accodata.\n"},
     {"spia", ComandoSpia, "numeri successori di una spia: sortite, percentuali e ritardi relativi",
      "  [--tipo numero|ambo|terno|cadenza|decina|figura|somma|differenza|distanza|ciclometrica]\n"
      "  [--spia V[,V2[,V3]]]   valore della spia (due valori per ambo, tre per terno)\n"

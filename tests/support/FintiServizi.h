@@ -101,6 +101,17 @@ class FintiProgrammi : public Programmi {
   QStringList avviati;
 };
 
+// A clipboard holding `contenuto`, or no text at all when it is nullopt.
+class FintiAppunti : public Appunti {
+ public:
+  std::optional<QString> testo() override {
+    ++letture;
+    return contenuto;
+  }
+  std::optional<QString> contenuto;
+  int letture = 0;
+};
+
 // Points the settings store at a temporary folder: tests never touch the
 // user's own settings. Call before the first QSettings is made.
 inline std::unique_ptr<QTemporaryDir> ImpostazioniTemporanee() {

@@ -1,9 +1,13 @@
 #include "app/ui/Servizi.h"
 
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPageSetupDialog>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -78,6 +82,16 @@ class QtProgrammi final : public Programmi {
   }
 };
 
+class QtAppunti final : public Appunti {
+ public:
+  std::optional<QString> testo() override {
+    const QClipboard* appunti = QGuiApplication::clipboard();
+    const QMimeData* dati = appunti ? appunti->mimeData() : nullptr;
+    if (!dati || !dati->hasText()) return std::nullopt;
+    return dati->text();
+  }
+};
+
 template <typename Interfaccia, typename Predefinita>
 struct Servizio {
   Interfaccia* sostituto = nullptr;
@@ -94,6 +108,7 @@ Servizio<DialoghiFile, QtDialoghiFile> gDialoghi;
 Servizio<Browser, QtBrowser> gBrowser;
 Servizio<Stampante, QtStampante> gStampante;
 Servizio<Programmi, QtProgrammi> gProgrammi;
+Servizio<Appunti, QtAppunti> gAppunti;
 
 }  // namespace
 
@@ -102,11 +117,13 @@ DialoghiFile& dialoghiFile() { return gDialoghi.get(); }
 Browser& browser() { return gBrowser.get(); }
 Stampante& stampante() { return gStampante.get(); }
 Programmi& programmi() { return gProgrammi.get(); }
+Appunti& appunti() { return gAppunti.get(); }
 
 void impostaMessaggi(Messaggi* m) { gMessaggi.sostituto = m; }
 void impostaDialoghiFile(DialoghiFile* d) { gDialoghi.sostituto = d; }
 void impostaBrowser(Browser* b) { gBrowser.sostituto = b; }
 void impostaStampante(Stampante* s) { gStampante.sostituto = s; }
 void impostaProgrammi(Programmi* p) { gProgrammi.sostituto = p; }
+void impostaAppunti(Appunti* a) { gAppunti.sostituto = a; }
 
 }  // namespace ruotario

@@ -1,12 +1,13 @@
 #pragma once
 // The few platform services the windows use (message boxes, file dialogs, the
-// web browser, the printer, other programs), behind small interfaces so that
+// web browser, the printer, other programs, the clipboard), behind small interfaces so that
 // tests can put fakes in their place. Each service has a Qt implementation
 // used by default; impostaX(nullptr) restores it.
 
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <optional>
 
 class QWidget;
 class QPrinter;
@@ -64,11 +65,20 @@ class Programmi {
   virtual bool avvia(const QString& percorso, const QStringList& argomenti = {}) = 0;
 };
 
+// The system clipboard, read only.
+class Appunti {
+ public:
+  virtual ~Appunti() = default;
+  // The text the clipboard holds; nullopt when it holds none (or cannot be read).
+  virtual std::optional<QString> testo() = 0;
+};
+
 Messaggi& messaggi();
 DialoghiFile& dialoghiFile();
 Browser& browser();
 Stampante& stampante();
 Programmi& programmi();
+Appunti& appunti();
 
 // Non-owning: the caller keeps the replacement alive while it is in use.
 void impostaMessaggi(Messaggi* m);
@@ -76,6 +86,7 @@ void impostaDialoghiFile(DialoghiFile* d);
 void impostaBrowser(Browser* b);
 void impostaStampante(Stampante* s);
 void impostaProgrammi(Programmi* p);
+void impostaAppunti(Appunti* a);
 
 // The application title: caption of the main window and of message boxes,
 // application name of the settings store, product name on the splash window.

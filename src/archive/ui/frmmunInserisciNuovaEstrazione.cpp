@@ -103,7 +103,9 @@ void frmmunInserisciNuovaEstrazione::costruisci(const Aspetto& aspetto) {
   salva_ = pulsante("cmdSalva", aspetto.testoSalva, this);
   esci_ = pulsante("CmDEsci", QStringLiteral("Esci"), this);
   destra->addWidget(inserisci_);
-  destra->addWidget(salva_);
+  rigaSalva_ = new QHBoxLayout;
+  rigaSalva_->addWidget(salva_, 1);
+  destra->addLayout(rigaSalva_);
   destra->addStretch(1);
   destra->addWidget(esci_);
 
@@ -135,6 +137,8 @@ void frmmunInserisciNuovaEstrazione::AggiungiPannello(QWidget* pannello, bool pr
   else
     layout_->addWidget(pannello);
 }
+
+void frmmunInserisciNuovaEstrazione::AccantoASalva(QWidget* accanto) { rigaSalva_->insertWidget(0, accanto); }
 
 bool frmmunInserisciNuovaEstrazione::InInserimento() const { return salva_->isEnabled(); }
 

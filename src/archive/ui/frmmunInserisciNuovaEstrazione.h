@@ -49,6 +49,8 @@ class frmmunInserisciNuovaEstrazione : public QWidget {
   // Puts a panel of the derived window beside the entry controls (left of them
   // when `prima`).
   void AggiungiPannello(QWidget* pannello, bool prima = true);
+  // Puts a widget of the derived window just left of the save button.
+  void AccantoASalva(QWidget* accanto);
 
  private:
   void costruisci(const Aspetto& aspetto);
@@ -64,6 +66,7 @@ class frmmunInserisciNuovaEstrazione : public QWidget {
   QLabel* contatore_ = nullptr;
   QLabel* lbdata_ = nullptr;
   QHBoxLayout* layout_ = nullptr;
+  QHBoxLayout* rigaSalva_ = nullptr;
 };
 
 // The date a window proposes from a date label: that date when it is one, else today.

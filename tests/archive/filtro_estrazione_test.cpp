@@ -1,0 +1,148 @@
+#include "archive/FiltroEstrazione.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "archive/ControlloData.h"
+#include "support/PagineProva.h"
+
+using namespace ruotario;
+
+namespace {
+
+// A wheel's five texts joined by blanks, "05 12  78 90" for a missing third.
+std::string Riga(const EsitoFiltro& f, int r) {
+  const auto& ruota = f.Numeri[static_cast<std::size_t>(r)];
+  std::string t = ruota[0];
+  for (std::size_t k = 1; k < ruota.size(); ++k) t += " " + ruota[k];
+  return t;
+}
+
+std::string Data(const std::optional<DataEstrazione>& d) { return d ? TestoData(*d) : "-"; }
+
+// The draw of 10/01/2026 as the test pages publish it, Nazionale first.
+const std::array<std::string, kRuoteFiltrate> kEstrazionePagine = {
+    "12 65 03 89 46", "23 45 08 67 11", "90 01 34 56 72", "14 03 77 29 60", "05 88 41 19 36", "62 70 09 44 13",
+    "31 02 85 58 27", "48 66 17 04 79", "10 53 38 81 06", "57 24 69 15 40", "33 86 21 50 07"};
+
+}  // namespace
+
+TEST(FiltroEstrazione, TheInstructionsFilterToTheirOwnExample) {
+  const EsitoFiltro f = FiltraEstrazione(IstruzioniFiltro());
+  EXPECT_EQ(f.DataTrovata, "01/01/2000");
+  for (int r = 0; r < kRuoteFiltrate; ++r) EXPECT_EQ(Riga(f, r), "01 02 03 04 05") << r;
+  EXPECT_TRUE(f.Completo());
+  EXPECT_TRUE(IstruzioniFiltro().starts_with("ISTRUZIONI: \r\nPASSO 1: Incolla qui l'estrazione\r\n"));
+}
+
+TEST(FiltroEstrazione, NumbersOfOneWheel) {
+  // text, Bari, Cagliari
+  const std::tuple<const char*, const char*, const char*> casi[] = {
+      {"Bari 5 12 34 78 90", "05 12 34 78 90", "    "},
+      {"BARI: 5-12-34-78-90", "05 12 34 78 90", "    "},
+      {"Bari12x34y56z78w9.", "12 34 56 78 09", "    "},
+      // 0, 00, 91 and three-digit tokens are dropped; the scan goes on
+      {"Bari 0 00 091 123 5 12 34 78 90", "05 12 34 78 90", "    "},
+      {"Bari 91 12 34 78 90\r\nCagliari 7 8 9 10 11\n", "12 34 78 90 07", "07 08 09 10 11"},
+      // a short line takes its fifth number from the text that follows
+      {"Bari 1 2 3 4\nCagliari 5 6 7 8 9\n", "01 02 03 04 05", "05 06 07 08 09"},
+      {"Cagliari 5 6 7 8 9\nBari 1 2 3\n", "01 02 03  ", "05 06 07 08 09"},
+      // only the first occurrence of a name counts
+      {"Bari e Cagliari: 3 ruote\nBari 1 2 3 4 5\nCagliari 6 7 8 9 10\n", "03 01 02 03 04", "03 01 02 03 04"},
+  };
+  for (const auto& [testo, bari, cagliari] : casi) {
+    const EsitoFiltro f = FiltraEstrazione(testo);
+    EXPECT_EQ(Riga(f, 1), bari) << testo;
+    EXPECT_EQ(Riga(f, 2), cagliari) << testo;
+    EXPECT_EQ(Riga(f, 0), "    ") << testo;
+  }
+  // Alone, the search does not take a number that nothing ends: the filter appends a blank.
+  EsitoFiltro f;
+  f.Numeri = CercaNumeri("Bari 1 2 3 4 5");
+  EXPECT_EQ(Riga(f, 1), "01 02 03 04 ");
+}
+
+TEST(FiltroEstrazione, DateForms) {
+  // text, date found ("-" for none)
+  const std::pair<const char*, const char*> casi[] = {
+      {"estrazione 1/2/2007 ", "01/02/2007"},
+      {"estrazione 1/2/07 ", "-"},  // six characters
+      {"10-01-2026\n", "10/01/2026"},
+      {"del 10/01/39\r", "10/01/1939"},
+      {"del 10/01/38\r", "10/01/2038"},
+      {"dal 31/12/1938 al 07/01/1939 ", "07/01/1939"},  // before the picker's first date
+      {"01/01/2100 31/12/2099 ", "31/12/2099"},
+      {"29/02/2023 29/02/2024 ", "29/02/2024"},
+      {"2026/01/10 2026-01-10 10.01.2026 10\\01\\2026 10_01_2026 10/01-2026 ", "-"},
+      {"ore 20:00:00 del (10/01/2026): ", "10/01/2026"},  // colons, brackets, letters are skipped
+      {"10/01/2026\t23\t45 ", "10/01/2026"},              // a tab ends the token as a blank does
+      {"10/01/2026\xC2\xA0"
+       "23 ",
+       "10/01/2026"},  // so does a no-break space
+      {"10/01/202623 ", "-"},
+      {"10/01/2026", "-"},  // no separator after it
+      {"123456789012345678901/01/2026 ", "-"},
+  };
+  for (const auto& [testo, atteso] : casi) EXPECT_EQ(Data(CercaData(testo)), atteso) << testo;
+  // The allowed range is the caller's.
+  EXPECT_EQ(Data(CercaData("31/12/1938 ", {{1, 1, 1900}, {31, 12, 1999}})), "31/12/1938");
+}
+
+TEST(FiltroEstrazione, RewrittenTextAndCells) {
+  const EsitoFiltro f = FiltraEstrazione("  10/01/2026\nBari 5 12 x 78 90 Nazionale 4");
+  EXPECT_EQ(f.Testo,
+            "Data: 10/01/2026\r\nNazionale  04\r\nBari  05 12 78 90 04\r\nCagliari\r\nFirenze\r\nGenova\r\n"
+            "Milano\r\nNapoli\r\nPalermo\r\nRoma\r\nTorino\r\nVenezia\r\n");
+  const EsitoFiltro g = FiltraEstrazione("  Bari 5 12 34 78 90\r\nRoma 1 2 3 4\r\nTorino 1");
+  EXPECT_FALSE(g.Data);
+  EXPECT_EQ(g.DataTrovata, "");
+  // Without a date the pasted text (leading blanks trimmed, the appended blank kept) comes first.
+  EXPECT_TRUE(g.Testo.starts_with("Bari 5 12 34 78 90\r\nRoma 1 2 3 4\r\nTorino 1 \r\nNazionale\r\nBari  05 12"))
+      << g.Testo;
+  EXPECT_NE(g.Testo.find("\r\nRoma  01 02 03 04 01\r\nTorino  01\r\n"), std::string::npos) << g.Testo;
+  EXPECT_FALSE(g.Completo());
+  EXPECT_EQ(g.Trovati(9), 1);
+
+  // The cells hold the ten regional wheels only.
+  const CelleRuote celle = g.Celle();
+  EXPECT_EQ(celle[0][4], "90");
+  EXPECT_EQ(celle[7][4], "01");
+  EXPECT_EQ(celle[8][1], "");
+
+  const EsitoFiltro vuoto = FiltraEstrazione("");
+  EXPECT_EQ(vuoto.Testo, "");
+  EXPECT_FALSE(vuoto.Data);
+}
+
+TEST(FiltroEstrazione, PastedPagesGiveTheirDraw) {
+  for (const char* pagina : {"agenzia.txt", "televideo.txt", "messaggio.txt"}) {
+    const std::string testo = prova::CartellaTemporanea::Leggi(prova::PercorsoPagina(pagina));
+    ASSERT_FALSE(testo.empty()) << pagina;
+    const EsitoFiltro f = FiltraEstrazione(testo);
+    EXPECT_EQ(f.DataTrovata, "10/01/2026") << pagina;
+    EXPECT_TRUE(f.Completo()) << pagina;
+    // The message lists the ten wheels only, in reverse order.
+    const bool senzaNazionale = std::string(pagina) == "messaggio.txt";
+    EXPECT_EQ(Riga(f, 0), senzaNazionale ? "    " : kEstrazionePagine[0]) << pagina;
+    for (int r = 1; r < kRuoteFiltrate; ++r) EXPECT_EQ(Riga(f, r), kEstrazionePagine[r]) << pagina << ' ' << r;
+  }
+}
+
+TEST(FiltroEstrazione, AnyTextGivesAResult) {
+  std::string binario;
+  for (int i = 0; i < 4096; ++i) binario += static_cast<char>(i * 37 % 256);
+  std::string cifre(1 << 20, '7');
+  std::string nomi;
+  for (int i = 0; i < 20000; ++i) nomi += "BariNazionaleRoma 0 91 ";
+  std::string sbarre(1 << 20, '/');
+  for (const std::string& testo : {binario, "Bari " + cifre, cifre + " Bari", nomi, sbarre + " ", std::string(1, '\0'),
+                                   std::string("Bari\0 1 2 3 4 5 ", 16)}) {
+    const EsitoFiltro f = FiltraEstrazione(testo);
+    for (const auto& ruota : f.Numeri)
+      for (const auto& n : ruota) EXPECT_TRUE(n.empty() || (n.size() == 2 && n >= "01" && n <= "90"));
+    EXPECT_FALSE(f.Testo.empty());
+  }
+  EXPECT_EQ(Riga(FiltraEstrazione(std::string("Bari\0 1 2 3 4 5 ", 16)), 1), "01 02 03 04 05");
+  EXPECT_EQ(Riga(FiltraEstrazione(nomi), 8), "    ");
+}

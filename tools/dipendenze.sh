@@ -3,7 +3,7 @@
 set -euo pipefail
 
 pacchetti=(cmake make g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-  fonts-liberation xvfb xauth poppler-utils clang-format desktop-file-utils dpkg-dev)
+  fonts-liberation xvfb xauth poppler-utils clang-format desktop-file-utils dpkg-dev clang)
 
 mancanti=()
 for p in "${pacchetti[@]}"; do

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: once as a
-# normal build with warnings as errors, once under AddressSanitizer and UBSan.
+# normal build with warnings as errors, once under AddressSanitizer and UBSan;
+# then replays each fuzz target over its seed corpus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -22,3 +23,6 @@ cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   LSAN_OPTIONS=suppressions="$PWD/tools/lsan.supp" \
   ctest --test-dir build-asan -j"$jobs" --output-on-failure
+
+echo "== Fuzz targets over their seed corpus"
+bash tools/fuzz.sh 0

@@ -159,10 +159,16 @@ EsitoScrittura RiscriviRecord(const std::string& percorso, std::string record, i
     if (!leggiTutto(fd.get(), acapo, 2, interruzione, letti) || letti != 2 || acapo[0] != '\r' || acapo[1] != '\n')
       return errore(rifiuto);
   }
-  if (!ultimo) record += "\r\n";
-  if (!scriviTutto(fd.get(), record, offset) || ::fsync(fd.get()) != 0)
-    return errore("Impossibile salvare la correzione: " + descrizioneErrno());
-  if (!fd.chiudi()) return errore("Impossibile chiudere l'archivio: " + descrizioneErrno());
+  // The corrected file replaces the old one whole: a write in place that
+  // crosses a page boundary can be torn by a kill, a file rename cannot.
+  std::string testo(static_cast<std::size_t>(lunghezza), '\0');
+  std::size_t letti = 0;
+  if (!leggiTutto(fd.get(), testo.data(), testo.size(), 0, letti) || letti != testo.size())
+    return errore("Impossibile leggere l'archivio: " + descrizioneErrno());
+  testo.replace(static_cast<std::size_t>(offset), kLunghezzaRecord, record);
+  fd.chiudi();
+  const EsitoScrittura s = SostituisciFile(percorso, testo);
+  if (!s) return errore("Impossibile salvare la correzione. " + s.Messaggio);
   return {};
 }
 

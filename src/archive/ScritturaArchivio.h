@@ -44,7 +44,9 @@ EsitoScrittura AccodaRecord(const std::string& percorso, std::string_view record
 std::optional<std::string> LeggiRecord(const std::string& percorso, int i);
 
 // Overwrites record i in place (padded or cut to 121 characters). Refuses,
-// writing nothing, when the file does not have the fixed layout.
+// writing nothing, when the file does not have the fixed layout or cannot be
+// written. Only the record's bytes change, but the file is replaced whole
+// (SostituisciFile), so a failure or a kill never leaves it half corrected.
 EsitoScrittura RiscriviRecord(const std::string& percorso, std::string record, int i, bool ultimo);
 
 // Replaces the whole file with `contenuto` through a temporary file (by default

@@ -1,0 +1,60 @@
+// The archive reader and the validity checks over any bytes: one record per
+// line by the reader rules, every field read inside its line, every fault on
+// a line that exists.
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "Verifica.h"
+#include "archive/ArchivioEstrazioni.h"
+#include "archive/VerificaArchivio.h"
+
+using namespace ruotario;
+
+namespace {
+
+// Lines counted the plain way: CR LF, a lone CR or a lone LF ends a line; a
+// break at the very end makes no further line.
+int contaRighe(std::string_view t) {
+  int righe = 0;
+  std::size_t i = 0;
+  while (i < t.size()) {
+    ++righe;
+    while (i < t.size() && t[i] != '\r' && t[i] != '\n') ++i;
+    if (i == t.size()) break;
+    i += (t[i] == '\r' && i + 1 < t.size() && t[i + 1] == '\n') ? 2 : 1;
+  }
+  return righe;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
+  const std::string_view testo(reinterpret_cast<const char*>(dati), n);
+  const ArchivioEstrazioni archivio = ArchivioEstrazioni::DaTesto(testo);
+  VERIFICA(archivio.Conta() == contaRighe(testo));
+  std::size_t byte = 0;
+  for (int i = 1; i <= archivio.Conta(); ++i) {
+    const Estrazione& e = archivio[i];
+    VERIFICA(e.Numero == i);
+    VERIFICA(e.Riga.find_first_of("\r\n") == std::string::npos);
+    byte += e.Riga.size();
+    VERIFICA(e.Data().size() <= 10);
+    for (int r = 1; r <= kNumeroRuote; ++r)
+      for (int k = 1; k <= kNumeriPerRuota; ++k) {
+        const int v = e.Valore(r, k);
+        VERIFICA(v >= 0 && v <= 99);
+      }
+  }
+  VERIFICA(byte <= n);
+
+  const EsitoValidita validita = ControllaValidita(testo);
+  VERIFICA(validita.Righe == archivio.Conta());
+  VERIFICA(!validita.Valido || archivio.Conta() > 0);
+  for (const ProblemaArchivio& p : ElencaProblemi(testo)) {
+    VERIFICA(p.Riga >= 1 && p.Riga <= archivio.Conta());
+    VERIFICA(!p.Descrizione.empty());
+  }
+  return 0;
+}

@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
   for (int i = 1; i <= archivio.Conta(); ++i) {
     const Estrazione& e = archivio[i];
     VERIFICA(e.Numero == i);
-    VERIFICA(e.Riga.find_first_of("\r\n") == std::string::npos);
+    VERIFICA(e.Riga.vista().find_first_of("\r\n") == std::string_view::npos);
     byte += e.Riga.size();
     VERIFICA(e.Data().size() <= 10);
     for (int r = 1; r <= kNumeroRuote; ++r)

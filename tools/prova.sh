@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: once as a
-# normal build with warnings as errors, once under AddressSanitizer and UBSan;
-# then replays each fuzz target over its seed corpus.
+# normal build with warnings as errors (then each fuzz target replays its seed
+# corpus), once under AddressSanitizer and UBSan.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

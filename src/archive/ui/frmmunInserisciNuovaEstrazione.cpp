@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/Ambiente.h"
+#include "app/ui/Controlli.h"
 #include "app/ui/Servizi.h"
 #include "archive/ArchivioEstrazioni.h"
 #include "archive/ControlloData.h"
@@ -21,18 +22,6 @@ namespace ruotario {
 namespace {
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
-
-QLabel* etichetta(const char* nome, const QString& testo, QWidget* parent) {
-  auto* l = new QLabel(testo, parent);
-  l->setObjectName(QString::fromLatin1(nome));
-  return l;
-}
-
-QPushButton* pulsante(const char* nome, const QString& testo, QWidget* parent) {
-  auto* b = new QPushButton(testo, parent);
-  b->setObjectName(QString::fromLatin1(nome));
-  return b;
-}
 
 // The second line of the confirmation when the date is not the expected next one.
 QString notaData(const ControlloData& c, const DataEstrazione& data) {

@@ -16,6 +16,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/ui/Controlli.h"
 #include "app/ui/Servizi.h"
 #include "archive/FiltroEstrazione.h"
 #include "archive/SitiEstrazioni.h"
@@ -24,18 +25,6 @@
 namespace ruotario {
 
 namespace {
-
-QLabel* etichetta(const char* nome, const QString& testo, QWidget* parent) {
-  auto* l = new QLabel(testo, parent);
-  l->setObjectName(QString::fromLatin1(nome));
-  return l;
-}
-
-QPushButton* pulsante(const char* nome, const QString& testo, QWidget* parent) {
-  auto* b = new QPushButton(testo, parent);
-  b->setObjectName(QString::fromLatin1(nome));
-  return b;
-}
 
 // The box shows line breaks as the text editor keeps them.
 QString perRiquadro(const std::string& testo) {

@@ -28,6 +28,17 @@ nlohmann::ordered_json JsonBaseCasoSpia(const BaseCasoSpia& b) {
   return j;
 }
 
+nlohmann::ordered_json JsonBaseCasoZevedive(const BaseCasoZevedive& b) {
+  nlohmann::ordered_json j;
+  j["studi"] = b.Studi;
+  j["casi"] = b.Casi;
+  j["atteso_percentuale"] = b.AttesoPercentuale;
+  j["massimo_atteso_percentuale"] = b.MassimoMedianoPercentuale;
+  j["massimo_95_percentuale"] = b.Massimo95Percentuale;
+  j["testo"] = TestoBaseCasoZevedive(b);
+  return j;
+}
+
 nlohmann::ordered_json JsonBaseCasoKostanti(const BaseCasoKostanti& b, double osservata) {
   nlohmann::ordered_json j;
   j["ambate"] = b.Ambate;

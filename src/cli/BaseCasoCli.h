@@ -16,6 +16,8 @@ std::string TestoProbabilita(double p);
 // Keys: atteso, atteso_percentuale, massimo_atteso, massimo_atteso_percentuale,
 // massimo_95, massimo_95_percentuale, migliore, p_migliore, testo.
 nlohmann::ordered_json JsonBaseCasoSpia(const BaseCasoSpia& b);
+// Keys: studi, casi, atteso_percentuale, massimo_atteso_percentuale, massimo_95_percentuale, testo.
+nlohmann::ordered_json JsonBaseCasoZevedive(const BaseCasoZevedive& b);
 // Keys: ambate, casi, vincenti, atteso, atteso_percentuale, osservato_percentuale, p, testo.
 nlohmann::ordered_json JsonBaseCasoKostanti(const BaseCasoKostanti& b, double osservata);
 // The out-of-sample check: the two spans, the winner, and per span the

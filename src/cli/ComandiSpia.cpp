@@ -257,6 +257,7 @@ int ComandoZevedive(Argomenti& a, std::ostream& out, std::ostream& err) {
         c["casi"] = c0.Base.Casi;
         j["Caso"].push_back(std::move(c));
       }
+      j["CasoComplessivo"] = JsonBaseCasoZevedive(BaseCasoStudiZevedive(esito));
     }
     out << j.dump(2) << '\n';
     return 0;
@@ -286,6 +287,7 @@ int ComandoZevedive(Argomenti& a, std::ostream& out, std::ostream& err) {
   for (const auto& v : esito.MiglioriConvergenze)
     out << "  " << DueCifre(int{v.Numero}) << " (" << v.Convergenze << ')';
   out << "\n";
+  if (conCaso) out << TestoBaseCasoZevedive(BaseCasoStudiZevedive(esito)) << '\n';
   for (const auto& c : casi) {
     const BaseCasoSpia& b = c.Base;
     out << (c.Indice < 5 ? "Spia " : "Somma ") << DueCifre(int{c.Spia}) << " (" << b.Casi

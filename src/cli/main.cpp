@@ -127,7 +127,8 @@ void aiuto(std::ostream& out) {
          "  --caso                confronto con il puro caso (spia, zevedive, kostanti, migliore-ambata):\n"
          "                        atteso = sortite o vincite attese per caso, p = probabilità di fare\n"
          "                        altrettanto o meglio per caso, massimo_atteso = mediana del migliore\n"
-         "                        dei 90 numeri per caso, massimo_95 = il suo 95° percentile\n"
+         "                        dei 90 numeri per caso, massimo_95 = il suo 95° percentile;\n"
+         "                        zevedive aggiunge CasoComplessivo, gli stessi valori su tutti i suoi studi\n"
          "  --help                questo aiuto\n"
          "  --version             versione del programma\n";
 }

@@ -56,6 +56,25 @@ BaseCasoSpia BaseCasoRicerca(const EsitoRicerca& esito, bool sortiteUniche) {
   return b;
 }
 
+BaseCasoZevedive BaseCasoStudiZevedive(const EsitoZevedive& esito) {
+  BaseCasoZevedive b;
+  double atteso = 0.0;
+  double mediano = 0.0;
+  double alto = 0.0;
+  for (const EsitoRicerca& studio : esito.Studi) {
+    const BaseCasoSpia s = BaseCasoRicerca(studio, true);
+    ++b.Studi;
+    b.Casi += s.Casi;
+    atteso += s.Atteso;
+    mediano += s.MassimoMediano;
+    alto += s.Massimo95;
+  }
+  b.AttesoPercentuale = Percento(atteso, b.Casi);
+  b.MassimoMedianoPercentuale = Percento(mediano, b.Casi);
+  b.Massimo95Percentuale = Percento(alto, b.Casi);
+  return b;
+}
+
 double ProbabilitaMancata(int k, int m) {
   // C(90-k, m) / C(90, m) = prod_{i<m} (90-k-i) / (90-i).
   if (k <= 0 || m <= 0) return 1.0;
@@ -106,6 +125,14 @@ std::string TestoBaseCasoSpia(const BaseCasoSpia& b, char separatore) {
   auto pc = [separatore](double x) { return FormattaNumero(x, "##0.0", separatore) + "%"; };
   return "Per puro caso: " + pc(b.AttesoPercentuale) + " per numero; il migliore dei 90 arriverebbe a " +
          pc(b.MassimoMedianoPercentuale) + " (95%: " + pc(b.Massimo95Percentuale) + ")";
+}
+
+std::string TestoBaseCasoZevedive(const BaseCasoZevedive& b, char separatore) {
+  auto pc = [separatore](double x) { return FormattaNumero(x, "##0.0", separatore) + "%"; };
+  return "Per puro caso, " +
+         std::string(b.Studi == 1 ? "nell'unico studio" : "nei " + std::to_string(b.Studi) + " studi") + ": " +
+         pc(b.AttesoPercentuale) + " per numero; il migliore dei 90 arriverebbe a " + pc(b.MassimoMedianoPercentuale) +
+         " (95%: " + pc(b.Massimo95Percentuale) + ")";
 }
 
 std::string TestoBaseCasoKostanti(const BaseCasoKostanti& b, double osservata, char separatore) {

@@ -11,6 +11,7 @@
 
 #include "constants/StatisticaKostanti.h"
 #include "spy/EsitoRicerca.h"
+#include "spy/Zevedive.h"
 #include "stats/DistribuzioneCaso.h"
 
 namespace ruotario {
@@ -42,6 +43,19 @@ DistribuzioneCaso DistribuzioneSpia(std::span<const CasoOsservato> casi, bool so
 
 BaseCasoSpia BaseCasoRicerca(const EsitoRicerca& esito, bool sortiteUniche);
 
+// ZevedIVE adds up the best successors of up to fifteen spy studies, so its
+// chance figures are those of the studies it ran taken together: each figure
+// summed over the studies and divided by all their cases.
+struct BaseCasoZevedive {
+  int Studi = 0;
+  int Casi = 0;
+  double AttesoPercentuale = 0.0;
+  double MassimoMedianoPercentuale = 0.0;
+  double Massimo95Percentuale = 0.0;
+};
+
+BaseCasoZevedive BaseCasoStudiZevedive(const EsitoZevedive& esito);
+
 struct BaseCasoKostanti {
   int Ambate = 0;  // distinct active ambate in 1..90
   int Casi = 0;    // the concluded cases
@@ -71,10 +85,17 @@ inline constexpr std::string_view kSpiegazioneBaseCasoKostanti =
     "casi e colpi della statistica. La seconda cifra dice quanto spesso il puro caso arriverebbe alla percentuale "
     "ottenuta o più: sotto il 5% il risultato è difficile da attribuire alla sorte.";
 
+inline constexpr std::string_view kSpiegazioneBaseCasoZevedive =
+    "Percentuale che ogni numero raggiungerebbe se le estrazioni fossero puro caso, presa sui casi di tutti gli "
+    "studi delle spie di questa estrazione. Il migliore dei 90 di ogni studio supera sempre la media per caso: "
+    "le somme della tabella dicono qualcosa solo se i loro numeri vanno oltre quel valore.";
+
 // The one-line texts the windows show under their results, with the given
 // decimal separator:
 // "Per puro caso: 27,8% per numero; il migliore dei 90 arriverebbe a 41,2% (95%: 47,0%)"
 std::string TestoBaseCasoSpia(const BaseCasoSpia& b, char separatore = '.');
+// "Per puro caso, nei 15 studi: 27,8% per numero; il migliore dei 90 arriverebbe a 41,2% (95%: 47,0%)"
+std::string TestoBaseCasoZevedive(const BaseCasoZevedive& b, char separatore = '.');
 // "Per puro caso: 52,4% di casi vincenti con 2 ambate; 55,1% o più capita nel 21,3% degli studi"
 std::string TestoBaseCasoKostanti(const BaseCasoKostanti& b, double osservata, char separatore = '.');
 

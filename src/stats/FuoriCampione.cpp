@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/Formato.h"
+
 namespace ruotario {
 
 std::optional<DivisionePeriodo> DividiPeriodo(int inizio, int fine, int conta, double quota) {
@@ -45,6 +47,17 @@ RisultatoFuoriCampione CercaFuoriCampione(const ParametriMiglioreAmbata& p, cons
   e.Verifica = CalcolaStatisticaCompleta(verifica, archivio);
   e.CasoVerifica = BaseCasoStatistica(verifica, e.Verifica);
   return r;
+}
+
+std::string TestoRigaFuoriCampione(const EsitoFuoriCampione& e, double quota, char separatore) {
+  auto pc = [separatore](double x) { return FormattaNumero(x, "##0.0", separatore) + "%"; };
+  const double campione = std::round(quota * 1000.0) / 10.0;
+  const std::string resto = "; sul restante " + TestoGenerale(100.0 - campione, separatore) + "% ";
+  return "Fuori campione: cercata sul primo " + TestoGenerale(campione, separatore) + "% del periodo, l'ambata " +
+         std::to_string(e.Ricerca.Migliore) + " vince il " + pc(e.Ricerca.Esito.PercentualeVincita) + resto +
+         (e.Verifica.CasiConclusi == 0 ? std::string("nessun caso si è concluso")
+                                       : "vince il " + pc(e.Verifica.PercentualeVincita) + " (per puro caso " +
+                                             pc(e.CasoVerifica.AttesoPercentuale) + ")");
 }
 
 }  // namespace ruotario

@@ -5,6 +5,8 @@
 // towards its chance figure there.
 
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "constants/MiglioreAmbata.h"
 #include "stats/BaseCaso.h"
@@ -44,5 +46,17 @@ struct RisultatoFuoriCampione {
 RisultatoFuoriCampione CercaFuoriCampione(const ParametriMiglioreAmbata& p, const ArchivioEstrazioni& archivio,
                                           double quota = kQuotaCampione, const RichiestaStop& fermare = {},
                                           const AvanzamentoCandidati& avanzamento = {});
+
+// The line the constants window shows after a best-ambata search, with the
+// given decimal separator:
+// "Fuori campione: cercata sul primo 70% del periodo, l'ambata 48 vince il 72,4%;
+//  sul restante 30% vince il 64,0% (per puro caso 64,5%)"; the rest may also
+// have "nessun caso si è concluso".
+std::string TestoRigaFuoriCampione(const EsitoFuoriCampione& e, double quota, char separatore = '.');
+
+inline constexpr std::string_view kSpiegazioneFuoriCampione =
+    "La ricerca è ripetuta sulla prima parte del periodo e l'ambata che vince lì è poi provata sul resto, che la "
+    "ricerca non ha visto. Se sul resto la sua percentuale torna vicina a quella del puro caso, il successo della "
+    "ricerca veniva dal periodo scelto e non dal metodo.";
 
 }  // namespace ruotario

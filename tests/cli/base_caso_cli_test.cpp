@@ -62,6 +62,9 @@ TEST(BaseCasoCli, SpyStudyCarriesTheChanceFigures) {
   EXPECT_EQ(z["Caso"][0]["spia"], z["Spie"][0]);
   EXPECT_EQ(z["Caso"][0]["tipo"], "numero");
   EXPECT_TRUE(z["Caso"][0].contains("massimo_atteso"));
+  const json& tutti = z["CasoComplessivo"];
+  EXPECT_EQ(tutti["studi"], spie);
+  EXPECT_EQ(tutti["testo"].get<std::string>().rfind("Per puro caso, nei " + std::to_string(spie) + " studi: ", 0), 0u);
 }
 
 TEST(BaseCasoCli, ConstantsStatisticAndTheOutOfSampleCheck) {

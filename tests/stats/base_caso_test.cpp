@@ -189,5 +189,27 @@ TEST(BaseCasoKostanti, ChanceWinsOverTheConcludedCases) {
             "Per puro caso: 8,2% di casi vincenti con 1 ambata; 50,0% o più capita nel 15,8% degli studi");
 }
 
+TEST(BaseCasoZevedive, PoolsItsStudiesOverAllTheirCases) {
+  // Two cases watching one full draw each, and one case watching two.
+  EsitoZevedive esito;
+  esito.Studi.resize(2);
+  esito.Studi[0].CasiGiocabili = 2;
+  esito.Studi[0].Casi = {{1, {0, 0, 0, 0, 0, 1}}, {3, {0, 0, 0, 0, 0, 1}}};
+  esito.Studi[1].CasiGiocabili = 1;
+  esito.Studi[1].Casi = {{5, {0, 0, 0, 0, 0, 2}}};
+  const BaseCasoZevedive b = BaseCasoStudiZevedive(esito);
+  EXPECT_EQ(b.Studi, 2);
+  EXPECT_EQ(b.Casi, 3);
+  EXPECT_NEAR(b.AttesoPercentuale, (2.0 / 18 + 1 - kNonEsce * kNonEsce) / 3 * 100, 1e-9);
+  // The best of 90 by chance: in the first study the median 1 of 2 cases and the
+  // 95th percentile 2; in the second 1 of 1 for both.
+  EXPECT_NEAR(b.MassimoMedianoPercentuale, 2.0 / 3 * 100, 1e-9);
+  EXPECT_NEAR(b.Massimo95Percentuale, 3.0 / 3 * 100, 1e-9);
+  EXPECT_EQ(TestoBaseCasoZevedive(b, ','),
+            "Per puro caso, nei 2 studi: 7,3% per numero; il migliore dei 90 arriverebbe a 66,7% (95%: 100,0%)");
+  esito.Studi.resize(1);
+  EXPECT_TRUE(TestoBaseCasoZevedive(BaseCasoStudiZevedive(esito)).starts_with("Per puro caso, nell'unico studio: "));
+}
+
 }  // namespace
 }  // namespace ruotario

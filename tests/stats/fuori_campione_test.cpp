@@ -56,6 +56,10 @@ TEST(FuoriCampione, SearchesTheFirstPartAndChecksTheWinnerOnTheRest) {
   EXPECT_EQ(e.CasoVerifica.Ambate, 2);
   EXPECT_NEAR(e.CasoVerifica.AttesoPercentuale, (1 - ProbabilitaMancata(2, 5)) * 100, 1e-9);
   EXPECT_DOUBLE_EQ(e.CasoVerifica.P, 1.0);
+  // One watched draw misses both ambate with C(88,5)/C(90,5): 10,9% by chance.
+  EXPECT_EQ(TestoRigaFuoriCampione(e, 0.7, ','),
+            "Fuori campione: cercata sul primo 70% del periodo, l'ambata 44 vince il 100,0%; sul restante 30% vince "
+            "il 0,0% (per puro caso 10,9%)");
 
   p.Statistica.Attiva = {false, false, false};
   EXPECT_EQ(CercaFuoriCampione(p, archivio).Errore, ErroreFuoriCampione::NessunaAmbataAttiva);

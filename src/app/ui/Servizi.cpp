@@ -2,13 +2,15 @@
 
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QPageSetupDialog>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <memory>
 
@@ -66,9 +68,13 @@ class QtStampante final : public Stampante {
     return *printer_;
   }
   bool imposta(QWidget* padre) override {
-    // Printer, paper and orientation only: printing has no page range to choose.
-    QPageSetupDialog dialogo(&printer(), padre);
+    // Printer (or a PDF file by name), paper and orientation: printing has
+    // no page range to choose, and accepting only keeps the choice.
+    QPrintDialog dialogo(&printer(), padre);
     dialogo.setWindowTitle(QStringLiteral("Imposta stampante"));
+    dialogo.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    if (auto* pulsanti = dialogo.findChild<QDialogButtonBox*>())
+      if (QPushButton* ok = pulsanti->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
     return dialogo.exec() == QDialog::Accepted;
   }
 

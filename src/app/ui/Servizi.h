@@ -52,7 +52,7 @@ class Stampante {
  public:
   virtual ~Stampante() = default;
   virtual QPrinter& printer() = 0;
-  // Shows the page set-up dialog (printer, paper, orientation) titled
+  // Shows the set-up dialog (printer or PDF file by name, paper, orientation) titled
   // "Imposta stampante"; false when cancelled.
   virtual bool imposta(QWidget* padre) = 0;
 };

@@ -20,6 +20,7 @@
 #include "archive/ui/GrigliaEstrazione.h"
 #include "archive/ui/frmmunInserisciNuovaEstrazione.h"
 #include "print/ImpaginaGriglia.h"
+#include "print/ui/MenuTabella.h"
 #include "print/ui/StampaGriglia.h"
 
 namespace ruotario {
@@ -70,6 +71,12 @@ void frmvisualizzaArchivioEstrazioni::costruisci() {
   etichette->setColumnStretch(2, 1);
 
   griglia_ = new GrigliaEstrazione(QStringLiteral("Grigliaestratti"), this);
+  // The draw's date heads the wheel column, so a pasted or exported draw says which one it is.
+  AggiungiMenuTabella(griglia_, [this] {
+    GrigliaTesto t = griglia_->TestoStampa();
+    t.intestazioni.front() = lbdata_->text().toStdString();
+    return t;
+  });
 
   modifica_ = controllo("CmdModifica", new QPushButton(QStringLiteral("MODIFICA"), this));
   stampa_ = controllo("CmdStampa", new QPushButton(QStringLiteral("STAMPA"), this));

@@ -24,10 +24,13 @@
 #include "app/ui/CaricaRuote.h"
 #include "app/ui/Servizi.h"
 #include "constants/Kostante.h"
+#include "print/ui/MenuTabella.h"
+#include "print/ui/StampaGriglia.h"
 #include "spy/RigheTabella.h"
 #include "spy/ui/FinestraSpia.h"
 #include "spy/ui/Griglia90.h"
 #include "stats/BaseCaso.h"
+#include "stats/FuoriCampione.h"
 
 namespace ruotario {
 
@@ -199,6 +202,12 @@ QWidget* Frmstatproduttore::costruisciCapigioco() {
   puroCaso_->setToolTip(QString::fromUtf8(kSpiegazioneBaseCasoKostanti.data(),
                                           static_cast<qsizetype>(kSpiegazioneBaseCasoKostanti.size())));
   moduli->addRow(puroCaso_);
+  fuoriCampione_ = new QLabel(parametri);
+  fuoriCampione_->setObjectName(QStringLiteral("lbFuoriCampione"));
+  fuoriCampione_->setWordWrap(true);
+  fuoriCampione_->setToolTip(
+      QString::fromUtf8(kSpiegazioneFuoriCampione.data(), static_cast<qsizetype>(kSpiegazioneFuoriCampione.size())));
+  moduli->addRow(fuoriCampione_);
 
   // The constant is fixed at its default: the frame stays hidden.
   auto* kostanteFrame = cornice(QStringLiteral("Kostante da controllare"), parametri);
@@ -323,6 +332,7 @@ QWidget* Frmstatproduttore::costruisciAbbinamenti() {
     larghezza += w;
   }
   vincenti_->setMinimumWidth(larghezza);
+  AggiungiMenuTabella(vincenti_, [this] { return GrigliaDaTabella(*vincenti_); });
   (new QVBoxLayout(dettaglio))->addWidget(vincenti_);
 
   auto* layout = new QHBoxLayout(scheda);

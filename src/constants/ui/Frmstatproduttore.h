@@ -102,7 +102,8 @@ class Frmstatproduttore : public QWidget {
   QPushButton* stampa_ = nullptr;
   QLabel* totale_ = nullptr;
   QLabel* casi_ = nullptr;
-  QLabel* puroCaso_ = nullptr;  // the chance baseline of the statistic shown
+  QLabel* puroCaso_ = nullptr;       // the chance baseline of the statistic shown
+  QLabel* fuoriCampione_ = nullptr;  // the last search checked out of sample
   QLabel* attendere_ = nullptr;
   QPlainTextEdit* esitoTesto_ = nullptr;  // TxtEsito
 

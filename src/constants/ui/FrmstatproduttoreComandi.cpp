@@ -45,13 +45,6 @@ std::array<int, 91> ordineNumeri() {
   return o;
 }
 
-GrigliaTesto testoGriglia(const Griglia90& g) {
-  GrigliaTesto t;
-  for (const QString& titolo : g.Titoli()) t.intestazioni.push_back(titolo.toStdString());
-  t.righe = g.Righe();
-  return t;
-}
-
 // Printed rows at most: the table printing fills two pages.
 constexpr int kRigheStampabili = 90;
 
@@ -90,6 +83,7 @@ void Frmstatproduttore::preparaStatistica(const ParametriStatistica& p) {
   casi_->clear();
   totale_->clear();
   puroCaso_->clear();
+  fuoriCampione_->clear();
   esitoTesto_->clear();
   esitoAb_->clear();
   esitoAmbo_->clear();
@@ -201,9 +195,12 @@ void Frmstatproduttore::concludiRicerca(int generazione) {
   const auto r = ricerca_.Attendi();
   if (!r) return;
   mostraControlliRicerca(false);
-  boxVariato()->setText(QString::number(r->Migliore));
-  preparaStatistica(r->Parametri);
-  mostraStatistica(r->Esito);
+  boxVariato()->setText(QString::number(r->Ricerca.Migliore));
+  preparaStatistica(r->Ricerca.Parametri);
+  mostraStatistica(r->Ricerca.Esito);
+  if (r->FuoriCampione)
+    fuoriCampione_->setText(QString::fromStdString(
+        TestoRigaFuoriCampione(*r->FuoriCampione, kQuotaCampione, Griglia90::SeparatoreDecimale())));
 }
 
 void Frmstatproduttore::AnnullaRicerca() {
@@ -255,8 +252,8 @@ void Frmstatproduttore::StampaRicerca() {
   const IntestazioneStampa intestazione = IntestazioneKostanti(parametri_, esito_);
   GrigliaTesto tabella;
   switch (schede_->currentIndex()) {
-    case 2: tabella = testoGriglia(*griglia90_); break;
-    case 3: tabella = testoGriglia(*frequentiGriglia_); break;
+    case 2: tabella = griglia90_->TestoTabella(); break;
+    case 3: tabella = frequentiGriglia_->TestoTabella(); break;
     default: tabella = GrigliaDaTabella(*vincenti_); break;
   }
   // The blanks that widen the headings on screen would push them past the

@@ -20,12 +20,18 @@ void RicercaInSottofondo::Avvia(ParametriMiglioreAmbata parametri, ArchivioEstra
   esito_.reset();
   lavoro_ = std::thread([this, parametri = std::move(parametri), archivio = std::move(archivio),
                          candidato = std::move(candidato), conclusa = std::move(conclusa)] {
-    EsitoMiglioreAmbata r = CercaMiglioreAmbata(
-        parametri, archivio, [this] { return fermare_.load(); },
-        [this, &candidato](int c) {
-          if (candidato) candidato(c);
-          attendiPausa();
-        });
+    const auto fermare = [this] { return fermare_.load(); };
+    EsitoSottofondo r;
+    r.Ricerca = CercaMiglioreAmbata(parametri, archivio, fermare, [this, &candidato](int c) {
+      if (candidato) candidato(c);
+      attendiPausa();
+    });
+    if (!r.Ricerca.Fermata && !fermare()) {
+      // Its candidates are not shown: the box keeps the winner of the whole span.
+      RisultatoFuoriCampione f =
+          CercaFuoriCampione(parametri, archivio, kQuotaCampione, fermare, [this](int) { attendiPausa(); });
+      if (f.Errore == ErroreFuoriCampione::Nessuno && !f.Esito.Ricerca.Fermata) r.FuoriCampione = std::move(f.Esito);
+    }
     {
       const std::lock_guard<std::mutex> blocco(mutex_);
       esito_ = std::move(r);
@@ -49,10 +55,10 @@ void RicercaInSottofondo::Ferma() {
   sveglia_.notify_all();
 }
 
-std::optional<EsitoMiglioreAmbata> RicercaInSottofondo::Attendi() {
+std::optional<EsitoSottofondo> RicercaInSottofondo::Attendi() {
   if (lavoro_.joinable()) lavoro_.join();
   const std::lock_guard<std::mutex> blocco(mutex_);
-  std::optional<EsitoMiglioreAmbata> r = std::move(esito_);
+  std::optional<EsitoSottofondo> r = std::move(esito_);
   esito_.reset();
   return r;
 }

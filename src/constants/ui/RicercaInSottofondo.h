@@ -1,5 +1,5 @@
 #pragma once
-// The best-ambata search on a worker thread, so the window stays responsive
+// The best-ambata search on a worker thread, followed by its out-of-sample check, so the window stays responsive
 // and can always stop it: the owner asks it to stop and waits for it (a few
 // milliseconds, one candidate at most) before it goes away.
 
@@ -12,8 +12,16 @@
 #include <thread>
 
 #include "constants/MiglioreAmbata.h"
+#include "stats/FuoriCampione.h"
 
 namespace ruotario {
+
+struct EsitoSottofondo {
+  EsitoMiglioreAmbata Ricerca;
+  // The search done again on the first part of the span, its winner tried on
+  // the rest; empty when the search was stopped or the span is too short.
+  std::optional<EsitoFuoriCampione> FuoriCampione;
+};
 
 class RicercaInSottofondo {
  public:
@@ -32,7 +40,7 @@ class RicercaInSottofondo {
   // Asks the running search to stop after the candidate in hand.
   void Ferma();
   // Waits for the worker and hands over its result, once; empty when nothing ran.
-  std::optional<EsitoMiglioreAmbata> Attendi();
+  std::optional<EsitoSottofondo> Attendi();
   // A search was started and its result not yet collected.
   bool InCorso() const { return lavoro_.joinable(); }
 
@@ -47,7 +55,7 @@ class RicercaInSottofondo {
   std::atomic<bool> fermare_{false};
   std::mutex mutex_;
   std::condition_variable sveglia_;
-  std::optional<EsitoMiglioreAmbata> esito_;
+  std::optional<EsitoSottofondo> esito_;
 };
 
 }  // namespace ruotario

@@ -22,6 +22,7 @@
 #include "spy/ui/FinestraSpia.h"
 #include "spy/ui/Griglia90.h"
 #include "spy/ui/PannelloRisultati.h"
+#include "stats/BaseCaso.h"
 
 namespace ruotario {
 
@@ -153,9 +154,14 @@ QWidget* FinestraZevedive::costruisciRiepilogo() {
     grigliaConv->addWidget(numeriConvergenza_[static_cast<std::size_t>(k)], 0, k);
     grigliaConv->addWidget(valoriConvergenza_[static_cast<std::size_t>(k)], 1, k);
   }
+  puroCaso_ = etichetta(QStringLiteral("lbPuroCaso"), pagina);
+  puroCaso_->setWordWrap(true);
+  puroCaso_->setToolTip(QString::fromUtf8(kSpiegazioneBaseCasoZevedive.data(),
+                                          static_cast<qsizetype>(kSpiegazioneBaseCasoZevedive.size())));
   auto* colonna = new QVBoxLayout(pagina);
   colonna->addWidget(somme);
   colonna->addWidget(convergenze);
+  colonna->addWidget(puroCaso_);
   colonna->addStretch();
   return pagina;
 }
@@ -203,6 +209,10 @@ void FinestraZevedive::mostraRiepilogo() {
     numeriConvergenza_[k]->setText(v.Numero > 0 ? QString::fromStdString(DueCifre(int{v.Numero})) : QString());
     valoriConvergenza_[k]->setText(v.Numero > 0 ? QString::number(v.Convergenze) : QString());
   }
+  const BaseCasoZevedive caso = BaseCasoStudiZevedive(esito_);
+  puroCaso_->setText(caso.Studi > 0
+                         ? QString::fromStdString(TestoBaseCasoZevedive(caso, Griglia90::SeparatoreDecimale()))
+                         : QString());
 }
 
 IntestazioneStampa FinestraZevedive::Intestazione() const {

@@ -65,6 +65,7 @@ class FinestraZevedive : public QWidget {
   std::array<QLabel*, 5> valoriSomma_{};
   std::array<QLabel*, 3> numeriConvergenza_{};
   std::array<QLabel*, 3> valoriConvergenza_{};
+  QLabel* puroCaso_ = nullptr;  // the chance baseline of the last run
   PannelloRisultati* risultati_ = nullptr;
   int contaRecord_ = 0;
   SommeZevedive somme_;

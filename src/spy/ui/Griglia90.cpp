@@ -1,16 +1,13 @@
 #include "spy/ui/Griglia90.h"
 
 #include <QAbstractTableModel>
-#include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLocale>
-#include <QMenu>
 #include <QScrollBar>
 
-#include "app/ui/Servizi.h"
-#include "archive/ScritturaArchivio.h"
 #include "print/TabellaCsv.h"
+#include "print/ui/MenuTabella.h"
 #include "spy/EsitoRicerca.h"
 
 namespace ruotario {
@@ -88,6 +85,7 @@ Griglia90::Griglia90(QWidget* parent) : QTableView(parent), modello_(new Modello
   connect(horizontalHeader(), &QHeaderView::sectionClicked, this,
           [this](int colonna) { Ordina(colonna, Verso::Decrescente); });
   ImpostaFormato(kFormatoSpia);
+  AggiungiMenuTabella(this, [this] { return TestoTabella(); });
 }
 
 void Griglia90::ImpostaFormato(const QString& formato) {
@@ -155,64 +153,19 @@ QSize Griglia90::sizeHint() const {
   return {larghezza, altezza};
 }
 
-namespace {
-
-RigaTesti Intestazioni(const QStringList& titoli) {
-  RigaTesti r;
-  for (const QString& t : titoli) r.push_back(t.trimmed().toStdString());
-  return r;
+GrigliaTesto Griglia90::TestoTabella() const {
+  GrigliaTesto t;
+  for (const QString& titolo : Titoli()) t.intestazioni.push_back(titolo.toStdString());
+  t.righe = Righe();
+  return t;
 }
 
-// A figure written with the locale's separator goes back to "."; other texts stay.
-std::string CellaCsv(const QString& testo, char separatore) {
-  std::string s = testo.toStdString();
-  if (separatore == '.') return s;
-  const bool cifra = !s.empty() && s.find_first_not_of("0123456789-" + std::string(1, separatore)) == std::string::npos;
-  if (cifra)
-    for (char& c : s)
-      if (c == separatore) c = '.';
-  return s;
-}
+std::string Griglia90::TestoCsvGriglia() const { return TestoCsv(TestoTabella(), SeparatoreDecimale()); }
 
-}  // namespace
+QString Griglia90::TestoTabulatoGriglia() const { return QString::fromStdString(TestoTabulato(TestoTabella())); }
 
-std::string Griglia90::TestoCsvGriglia() const {
-  const char separatore = SeparatoreDecimale();
-  std::vector<RigaTesti> righe;
-  for (int r = 0; r < ContaRighe(); ++r) {
-    RigaTesti riga;
-    for (int c = 0; c < ContaColonne(); ++c) riga.push_back(CellaCsv(Testo(r, c), separatore));
-    righe.push_back(std::move(riga));
-  }
-  return TestoCsv(Intestazioni(Titoli()), righe);
-}
+void Griglia90::Copia() { CopiaTabella(TestoTabella()); }
 
-QString Griglia90::TestoTabulatoGriglia() const {
-  std::vector<RigaTesti> righe;
-  for (int r = 0; r < ContaRighe(); ++r) {
-    RigaTesti riga;
-    for (int c = 0; c < ContaColonne(); ++c) riga.push_back(Testo(r, c).toStdString());
-    righe.push_back(std::move(riga));
-  }
-  return QString::fromStdString(TestoTabulato(Intestazioni(Titoli()), righe));
-}
-
-void Griglia90::Copia() { appunti().scrivi(TestoTabulatoGriglia()); }
-
-void Griglia90::EsportaCsv() {
-  const QString percorso = dialoghiFile().salvaFile(this, QStringLiteral("Esporta CSV"), QStringLiteral("tabella.csv"),
-                                                    QStringLiteral("File CSV (*.csv);;Tutti i file (*)"));
-  if (percorso.isEmpty()) return;
-  const EsitoScrittura esito = SostituisciFile(percorso.toStdString(), TestoCsvGriglia());
-  if (!esito)
-    messaggi().errore(this, QStringLiteral("Errore (Esporta CSV) ") + QString::fromStdString(esito.Messaggio));
-}
-
-void Griglia90::contextMenuEvent(QContextMenuEvent* evento) {
-  QMenu menu(this);
-  connect(menu.addAction(QStringLiteral("Copia")), &QAction::triggered, this, &Griglia90::Copia);
-  connect(menu.addAction(QStringLiteral("Esporta CSV…")), &QAction::triggered, this, &Griglia90::EsportaCsv);
-  menu.exec(evento->globalPos());
-}
+void Griglia90::EsportaCsv() { EsportaCsvTabella(this, TestoTabella()); }
 
 }  // namespace ruotario

@@ -8,6 +8,7 @@
 #include <QTableView>
 #include <string>
 
+#include "print/GrigliaTesto.h"
 #include "spy/RigheTabella.h"
 
 namespace ruotario {
@@ -52,6 +53,8 @@ class Griglia90 : public QTableView {
 
   QSize sizeHint() const override;
 
+  // The table as shown: headings and rows.
+  GrigliaTesto TestoTabella() const;
   // The rows as shown, for other programs: CSV with "." as decimal separator
   // (the command line's bytes) and tab-separated text as shown.
   std::string TestoCsvGriglia() const;
@@ -59,9 +62,6 @@ class Griglia90 : public QTableView {
   // Context menu commands: "Copia" to the clipboard, "Esporta CSV…" to a file.
   void Copia();
   void EsportaCsv();
-
- protected:
-  void contextMenuEvent(QContextMenuEvent* evento) override;
 
  private:
   void adattaColonne();

@@ -1,6 +1,6 @@
 #include "app/ui/frmMain.h"
 
-#include <QPageSetupDialog>
+#include <QPrintDialog>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -168,25 +168,29 @@ class frmMainTest : public QObject {
     QVERIFY(barra->isVisible() && voce->isChecked());
   }
 
-  void printerSetUpIsThePageSetUpDialog() {
+  void printerSetUpChoosesAPrinterOrAPdfFile() {
     frmMain m;
     FintaStampante finta;
     impostaStampante(&finta);
     azione(m, "mnuImpstastampante")->trigger();
     QCOMPARE(finta.impostazioni, 1);
-    impostaStampante(nullptr);  // the real one: printer, paper and orientation, no page range
+    impostaStampante(nullptr);  // the real one: printer or PDF file, paper and orientation, no page range
     QString aperta;
+    QStringList stampanti;
     QTimer chiudi;
     connect(&chiudi, &QTimer::timeout, &chiudi, [&] {
-      auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
       if (!d) return;
-      aperta = QString::fromLatin1(d->metaObject()->className()) + " " + d->windowTitle() + " " +
-               (qobject_cast<QPageSetupDialog*>(d) ? "pagina" : "altro");
+      aperta = d->windowTitle() + " " + d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->text();
+      QVERIFY(d->testOption(QAbstractPrintDialog::PrintToFile) && !d->testOption(QAbstractPrintDialog::PrintPageRange));
+      for (const auto* c : d->findChildren<QComboBox*>())
+        for (int i = 0; i < c->count(); ++i) stampanti << c->itemText(i);
       d->reject();
     });
     chiudi.start(20);
     azione(m, "mnuImpstastampante")->trigger();
-    QCOMPARE(aperta, QString("QPageSetupDialog Imposta stampante pagina"));
+    QCOMPARE(aperta, QString("Imposta stampante OK"));
+    QVERIFY2(stampanti.filter("PDF").size() == 1, qPrintable(stampanti.join('|')));
   }
 
   void pagesAreTheShippedGuideAndTheAgencysPage() {

@@ -201,6 +201,17 @@ class VisualizzaArchivioTest : public QObject {
              qPrintable(testo));
   }
 
+  void copiesTheDrawShownUnderItsDate() {
+    apri(kTre);
+    FintiAppunti appunti;
+    impostaAppunti(&appunti);
+    griglia()->findChild<QAction*>("actCopia")->trigger();
+    impostaAppunti(nullptr);
+    QCOMPARE(appunti.scritto.section('\n', 0, 1),
+             QString("21/01/1939\t1° est.\t2° est.\t3° est.\t4° est.\t5° est.\nBari\t68\t65\t41\t28\t67"));
+    QCOMPARE(griglia()->contextMenuPolicy(), Qt::ActionsContextMenu);
+  }
+
   void opensFromTheMenu() {
     cartella_.Scrivi("estrazioni.txt", kTre);
     auto impostazioni = ImpostazioniTemporanee();

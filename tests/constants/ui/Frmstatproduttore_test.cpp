@@ -390,6 +390,35 @@ class FrmstatproduttoreTest : public QObject {
              qPrintable(stampato));
   }
 
+  void bestAmbataSearchIsCheckedOutOfSample() {
+    Frmstatproduttore f;
+    auto* linea = trova<QLabel>(f, "lbFuoriCampione");
+    QCOMPARE(linea->toolTip().count(". "), 1);  // two sentences
+    Scegli(f);
+    clic(f, "cmdsec");
+    QTRY_VERIFY(!f.RicercaInCorso());
+    // Searched on records 1-7 only, a secondary from 70 to 79 wins both
+    // cases concluded there; the case of record 8 is still in play at 10.
+    QCOMPARE(linea->text(), QString("Fuori campione: cercata sul primo 70% del periodo, l'ambata 70 vince il 100,0%; "
+                                    "sul restante 30% nessun caso si è concluso"));
+    clic(f, "cmdStart");  // a plain statistic is not a search
+    QVERIFY(linea->text().isEmpty());
+  }
+
+  void theWinningDrawsCopyAndExport() {
+    Frmstatproduttore f;
+    Scegli(f);
+    clic(f, "cmdStart");
+    auto* vincenti = trova<QTableWidget>(f, "gridVincenti");
+    QCOMPARE(vincenti->contextMenuPolicy(), Qt::ActionsContextMenu);
+    prova::FintiAppunti appunti;
+    impostaAppunti(&appunti);
+    vincenti->findChild<QAction*>("actCopia")->trigger();
+    impostaAppunti(nullptr);
+    QCOMPARE(appunti.scritto.section('\n', 0, 1),
+             QString("Nr.\tData Estr.\tDettag. Estrazioni\n1\t03/01/2000\t0250515253"));
+  }
+
  private:
   QTemporaryDir cartella_;
   QTemporaryDir temporanea_;

@@ -447,6 +447,21 @@ class FinestreSpiaTest : public QObject {
     QCOMPARE(etichette(f, "Lbtotcg_", 1), QString("1"));
   }
 
+  void zevediveShowsTheChanceLineOfItsStudies() {
+    ScriviArchivio(cartella_, kArchivio);
+    FinestraZevedive f;
+    auto* linea = f.findChild<QLabel*>("lbPuroCaso");
+    QVERIFY(linea && linea->text().isEmpty());
+    QCOMPARE(linea->toolTip().count(". "), 1);  // two sentences
+    f.IniziaRicerca();
+    // Of the fifteen studies only the one of 1 has cases: three, each watching
+    // two full draws, 1 - (17/18)^2 per number. The best of 90 reaches 2 of 3
+    // at the median and 3 of 3 at the 95th percentile.
+    QCOMPARE(linea->text(),
+             QString("Per puro caso, nei 15 studi: 10,8% per numero; il migliore dei 90 arriverebbe a 66,7% (95%: "
+                     "100,0%)"));
+  }
+
   void theMenuOpensOneInstancePerWindow() {
     frmMain principale;
     RegistraFinestreSpia(principale);

@@ -154,7 +154,8 @@ QWidget* FinestraZevedive::costruisciRiepilogo() {
     grigliaConv->addWidget(numeriConvergenza_[static_cast<std::size_t>(k)], 0, k);
     grigliaConv->addWidget(valoriConvergenza_[static_cast<std::size_t>(k)], 1, k);
   }
-  puroCaso_ = etichetta(QStringLiteral("lbPuroCaso"), pagina);
+  puroCaso_ = new QLabel(pagina);
+  puroCaso_->setObjectName(QStringLiteral("lbPuroCaso"));
   puroCaso_->setWordWrap(true);
   puroCaso_->setToolTip(QString::fromUtf8(kSpiegazioneBaseCasoZevedive.data(),
                                           static_cast<qsizetype>(kSpiegazioneBaseCasoZevedive.size())));

@@ -80,6 +80,16 @@ void Scegli(Frmstatproduttore& f) {
   trova<QComboBox>(f, "CmbdataInizio")->setCurrentIndex(0);
 }
 
+// Starts a best-ambata search that pauses a minute after each candidate, and
+// waits until the candidate in hand is 1.
+bool AvviaRicercaLenta(Frmstatproduttore& f) {
+  RicercaInSottofondo::ImpostaPausaTraCandidati(std::chrono::seconds(60));
+  f.show();
+  Scegli(f);
+  clic(f, "cmdsec");
+  return QTest::qWaitFor([&] { return testo(f, "Txtambata2") == "1"; });
+}
+
 }  // namespace
 
 class FrmstatproduttoreTest : public QObject {
@@ -127,6 +137,8 @@ class FrmstatproduttoreTest : public QObject {
 
   void statisticWorkedOutByHand() {
     Frmstatproduttore f;
+    auto* linea = trova<QLabel>(f, "lbPuroCaso");
+    QVERIFY(linea->text().isEmpty());
     Scegli(f);
     clic(f, "cmdStart");
     QVERIFY(messaggi_.ricevuti.isEmpty());
@@ -148,6 +160,10 @@ class FrmstatproduttoreTest : public QObject {
     const auto& fr = *trova<Griglia90>(f, "grigliafrequenti");
     QCOMPARE(riga(fr, 49) + " | " + riga(fr, 0), QStringLiteral("50 2 8,00 0 | 01 0 0,00 5"));
     QVERIFY(trova<QPushButton>(f, "CmdStampa")->isEnabled());
+    // Three concluded cases of two full draws; a draw misses both ambate with
+    // C(88,5)/C(90,5), so a case wins with 20,5%; 2 wins of 3 or more: 10,9%.
+    QCOMPARE(linea->text(),
+             QString("Per puro caso: 20,5% di casi vincenti con 2 ambate; 66,7% o più capita nel 10,9% degli studi"));
 
     // TOP 5 then NON ORDINARE: five rows, in number order.
     clic(f, "Command2");
@@ -161,23 +177,10 @@ class FrmstatproduttoreTest : public QObject {
     clic(f, "Noordab");
     QCOMPARE(numeri(tabella).left(8), QStringLiteral("01 02 03"));
 
-    // A new run starts from full tables again.
-    clic(f, "cmdStart");
-    QCOMPARE(fr.ContaRighe(), 90);
-  }
-
-  void theChanceLineFollowsTheStatistic() {
-    Frmstatproduttore f;
-    auto* linea = trova<QLabel>(f, "lbPuroCaso");
-    QVERIFY(linea->text().isEmpty());
-    Scegli(f);
-    clic(f, "cmdStart");
-    // Three concluded cases of two full draws; a draw misses both ambate with
-    // C(88,5)/C(90,5), so a case wins with 20,5%; 2 wins of 3 or more: 10,9%.
-    QCOMPARE(linea->text(),
-             QString("Per puro caso: 20,5% di casi vincenti con 2 ambate; 66,7% o più capita nel 10,9% degli studi"));
+    // A new run starts from full tables again, its chance line from the new choices.
     trova<QCheckBox>(f, "Chabbinamenti_0")->setChecked(false);
     clic(f, "cmdStart");
+    QCOMPARE(fr.ContaRighe(), 90);
     QVERIFY2(linea->text().contains(" con 1 ambata; "), qPrintable(linea->text()));
   }
 
@@ -248,16 +251,12 @@ class FrmstatproduttoreTest : public QObject {
   }
 
   void bestAmbataSearchStoppedAfterItsFirstCandidate() {
-    RicercaInSottofondo::ImpostaPausaTraCandidati(std::chrono::seconds(60));
     Frmstatproduttore f;
-    f.show();
-    Scegli(f);
-    clic(f, "cmdsec");
+    QVERIFY(AvviaRicercaLenta(f));
     QVERIFY(f.RicercaInCorso());
     QVERIFY(trova<QLabel>(f, "LbAttendere")->isVisible() && !trova<QWidget>(f, "TxtEsito")->isVisible());
     QVERIFY(trova<QPushButton>(f, "cmdStart")->isHidden() && trova<QWidget>(f, "Frbest")->isHidden() &&
             trova<QLabel>(f, "Lbtotestrazioni")->isHidden());
-    QTRY_COMPARE(testo(f, "Txtambata2"), QStringLiteral("1"));  // the candidate in hand
     clic(f, "CmdStop");
     QTRY_VERIFY(!f.RicercaInCorso());
     // Candidate 1 is the best so far: its statistic is shown. Record 10's 01
@@ -286,12 +285,8 @@ class FrmstatproduttoreTest : public QObject {
   // The three ways a search is cut short: nothing may outlive the window or
   // touch it once gone, and the window must never wait for the whole search.
   void closingTheWindowStopsTheSearch() {
-    RicercaInSottofondo::ImpostaPausaTraCandidati(std::chrono::seconds(60));
     QPointer<Frmstatproduttore> f = new Frmstatproduttore;
-    f->show();
-    Scegli(*f);
-    clic(*f, "cmdsec");
-    QTRY_COMPARE(testo(*f, "Txtambata2"), QStringLiteral("1"));
+    QVERIFY(AvviaRicercaLenta(*f));
     QElapsedTimer orologio;
     orologio.start();
     f->close();
@@ -300,12 +295,8 @@ class FrmstatproduttoreTest : public QObject {
   }
 
   void pressingCalcolaAbandonsTheSearch() {
-    RicercaInSottofondo::ImpostaPausaTraCandidati(std::chrono::seconds(60));
     Frmstatproduttore f;
-    f.show();
-    Scegli(f);
-    clic(f, "cmdsec");
-    QTRY_COMPARE(testo(f, "Txtambata2"), QStringLiteral("1"));
+    QVERIFY(AvviaRicercaLenta(f));
     clic(f, "cmdStart");
     QVERIFY(!f.RicercaInCorso());
     // The box gets back its value and the statistic is that of the user's choices.

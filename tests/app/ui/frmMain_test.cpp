@@ -186,19 +186,12 @@ class frmMainTest : public QObject {
       QVERIFY2(testo.contains(sezione), sezione);
     QVERIFY(messaggi_->testi().isEmpty());
 
-    // An installed program: no guide in the user's data folder, the shipped one is opened.
+    // Without the guide (where it is looked for is the core's rule): said so, no browser.
     QTemporaryDir vuota;
     Stato().AppDir = vuota.path().toStdString();
-    Stato().CartellaCondivisa = RUOTARIO_DATA_DIR;
-    azione(m, "mnuquadriviaweb")->trigger();
-    QCOMPARE(browser.aperti.size(), 5);
-    QCOMPARE(browser.aperti.last(), QUrl::fromLocalFile(guida).toString());
-
-    // Without the guide anywhere: said so, no browser.
-    Stato().CartellaCondivisa.clear();
     azione(m, "mnudownls")->trigger();
     impostaBrowser(nullptr);
-    QCOMPARE(browser.aperti.size(), 5);
+    QCOMPARE(browser.aperti.size(), 4);
     QCOMPARE(messaggi_->testi(),
              QStringList{"La guida non è disponibile: il file " + vuota.filePath("guida.html") + " manca."});
   }

@@ -38,14 +38,6 @@ TEST(CercaMiglioreAmbata, EqualPercentageGoesToLowerMeanOnlyWithTheQuickChoice) 
   EXPECT_TRUE(r.Esito.Abbinamenti[60].Marcato);
 }
 
-TEST(CercaMiglioreAmbata, EqualMeanKeepsTheLowerNumber) {
-  // Both 60 and 70 win cases 1 and 2 at colpo 1.
-  const std::vector<std::vector<int>> bari = {{1, 10, 11, 12, 13},  {60, 70, 15, 16, 17}, {1, 23, 24, 25, 26},
-                                              {60, 70, 28, 29, 31}, {1, 36, 37, 38, 39},  {46, 47, 48, 49, 50},
-                                              {51, 52, 53, 54, 55}, {56, 57, 58, 59, 61}};
-  EXPECT_EQ(CercaMiglioreAmbata(Ricerca(AmbataVariata::Secondaria, true), prova::ArchivioBari(bari)).Migliore, 60);
-}
-
 TEST(CercaMiglioreAmbata, SkipsTheAmbateThatMustStayDifferent) {
   ParametriMiglioreAmbata p = Ricerca(AmbataVariata::Terza, false);
   p.Statistica.Attiva = {true, true, true};

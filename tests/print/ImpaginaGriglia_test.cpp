@@ -35,7 +35,7 @@ TEST(ImpaginaGriglia, ElevenRowsFitOnePageWithFooter) {
   EXPECT_EQ(TestoRiga(r[4]), "             01            1             1.000         1   ");
 }
 
-TEST(ImpaginaGriglia, NinetyOneRowsBreakOnceAfterRow45) {
+TEST(ImpaginaGriglia, RowsBreakOnceAfterRow45AndRigheMaxEndsTheTable) {
   const auto doc = ImpaginaGriglia(tabella(90), "Titolo", "Spia 5 su BARI", 0);
   ASSERT_EQ(doc.pagine.size(), 2u);
   const auto& p1 = doc.pagine[0].righe;
@@ -57,14 +57,12 @@ TEST(ImpaginaGriglia, NinetyOneRowsBreakOnceAfterRow45) {
   EXPECT_EQ(senza.pagine[0].righe[1], kVuota);
   EXPECT_EQ(senza.pagine[1].righe[3], kVuota);
   EXPECT_EQ(senza.pagine[1].righe[4], riga("46", "4", "1.000", "1"));
-}
 
-TEST(ImpaginaGriglia, RigheMaxAndPageBreakBounds) {
+  // RigheMax ends the table early; past the last row or past 90 it changes nothing.
   EXPECT_EQ(ImpaginaGriglia(tabella(90), "T", "", 10).pagine.at(0).righe.size(), 3u + 11u + 2u);  // rows 0..10
   EXPECT_EQ(ImpaginaGriglia(tabella(5), "T", "", 8).pagine.at(0).righe.size(), 3u + 6u + 2u);     // past the last row
   EXPECT_EQ(ImpaginaGriglia(tabella(90), "T", "", 95).pagine.size(), 2u);
-  EXPECT_EQ(ImpaginaGriglia(tabella(45), "T", "", 0).pagine.size(), 1u);
-  EXPECT_EQ(ImpaginaGriglia(tabella(46), "T", "", 0).pagine.size(), 2u);
+  EXPECT_EQ(ImpaginaGriglia(tabella(46), "T", "", 0).pagine.size(), 2u);  // a row past 45 needs page 2
 }
 
 TEST(ImpaginaGriglia, LongCellPushesNextCellToItsColumnOnNextLine) {

@@ -2,35 +2,29 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <tuple>
+
 #include "support/ArchivioProva.h"
 
 namespace ruotario {
 namespace {
 
 TEST(FuoriCampione, SplitsTheSpanAtTheQuota) {
-  auto d = DividiPeriodo(1, 10, 10, 0.7);
-  ASSERT_TRUE(d);
-  EXPECT_EQ(d->InizioCampione, 1);
-  EXPECT_EQ(d->FineCampione, 7);
-  EXPECT_EQ(d->InizioVerifica, 8);
-  EXPECT_EQ(d->FineVerifica, 10);
-
-  // The span is clipped to the archive; each part keeps a record.
-  d = DividiPeriodo(4, 500, 6, 0.7);  // records 4..6: floor(2.1) = 2
-  ASSERT_TRUE(d);
-  EXPECT_EQ(d->FineCampione, 5);
-  EXPECT_EQ(d->InizioVerifica, 6);
-  d = DividiPeriodo(1, 2, 2, 0.1);
-  ASSERT_TRUE(d);
-  EXPECT_EQ(d->FineCampione, 1);
-  d = DividiPeriodo(1, 3, 3, 0.99);
-  ASSERT_TRUE(d);
-  EXPECT_EQ(d->FineCampione, 2);
-
-  EXPECT_FALSE(DividiPeriodo(5, 5, 10, 0.7));
-  EXPECT_FALSE(DividiPeriodo(6, 5, 10, 0.7));
-  EXPECT_FALSE(DividiPeriodo(1, 10, 10, 1.0));
-  EXPECT_FALSE(DividiPeriodo(1, 10, 10, 0.0));
+  // {start, end, records, quota, the four bounds}: the span is clipped to the
+  // archive (records 4..6: floor(2.1) = 2), and each part keeps a record.
+  const std::tuple<int, int, int, double, std::array<int, 4>> casi[] = {{1, 10, 10, 0.7, {1, 7, 8, 10}},
+                                                                        {4, 500, 6, 0.7, {4, 5, 6, 6}},
+                                                                        {1, 2, 2, 0.1, {1, 1, 2, 2}},
+                                                                        {1, 3, 3, 0.99, {1, 2, 3, 3}}};
+  for (const auto& [inizio, fine, conta, quota, attese] : casi) {
+    const auto d = DividiPeriodo(inizio, fine, conta, quota);
+    ASSERT_TRUE(d) << inizio << ".." << fine;
+    EXPECT_EQ((std::array{d->InizioCampione, d->FineCampione, d->InizioVerifica, d->FineVerifica}), attese);
+  }
+  // Too short to split, or a quota leaving a part empty.
+  for (const auto& [inizio, fine, quota] : {std::tuple{5, 5, 0.7}, {6, 5, 0.7}, {1, 10, 1.0}, {1, 10, 0.0}})
+    EXPECT_FALSE(DividiPeriodo(inizio, fine, 10, quota)) << inizio << ".." << fine << " " << quota;
 }
 
 TEST(FuoriCampione, SearchesTheFirstPartAndChecksTheWinnerOnTheRest) {
@@ -50,9 +44,8 @@ TEST(FuoriCampione, SearchesTheFirstPartAndChecksTheWinnerOnTheRest) {
   EXPECT_EQ(e.Ricerca.Migliore, 44);
   EXPECT_EQ(e.Ricerca.Esito.CasiVincenti, 3);
   EXPECT_DOUBLE_EQ(e.Ricerca.Esito.PercentualeVincita, 100.0);
-  EXPECT_EQ(e.Verifica.TotaleEstrazioni, 3);
-  EXPECT_EQ(e.Verifica.CasiConclusi, 1);
-  EXPECT_EQ(e.Verifica.CasiVincenti, 0);
+  EXPECT_EQ((std::array{e.Verifica.TotaleEstrazioni, e.Verifica.CasiConclusi, e.Verifica.CasiVincenti}),
+            (std::array{3, 1, 0}));
   EXPECT_EQ(e.CasoVerifica.Ambate, 2);
   EXPECT_NEAR(e.CasoVerifica.AttesoPercentuale, (1 - ProbabilitaMancata(2, 5)) * 100, 1e-9);
   EXPECT_DOUBLE_EQ(e.CasoVerifica.P, 1.0);

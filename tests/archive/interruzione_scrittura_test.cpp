@@ -78,11 +78,6 @@ struct Scenario {
   std::vector<std::string> daTogliere;  // files removed before every trial
 };
 
-struct Conteggio {
-  int vecchio = 0;
-  int nuovo = 0;
-};
-
 // Starts the writer in a child; kills it after `attesa` unless negative.
 // Returns the child's wait status.
 int eseguiFiglio(const Scenario& s, std::chrono::microseconds attesa) {
@@ -104,7 +99,9 @@ void preparaProva(const std::string& archivio, const Scenario& s) {
   std::ofstream(archivio, std::ios::binary | std::ios::trunc) << s.vecchio;
 }
 
-Conteggio provaInterruzioni(const std::string& archivio, const Scenario& s, int prove) {
+// Every trial must leave the old or the new file (and with the new one the backup, if any).
+void provaInterruzioni(const std::string& archivio, const Scenario& s) {
+  const int prove = provePerScrittura();
   // How long a whole write takes from fork to exit, to spread the kills over it.
   std::vector<Orologio::duration> durate;
   for (int i = 0; i < 5; ++i) {
@@ -121,7 +118,8 @@ Conteggio provaInterruzioni(const std::string& archivio, const Scenario& s, int 
   const unsigned seme = std::random_device{}();
   std::mt19937 caso(seme);
   std::uniform_int_distribution<long> attesa(0, durata + durata / 5);
-  Conteggio c;
+  int vecchi = 0;
+  int nuovi = 0;
   for (int i = 0; i < prove; ++i) {
     preparaProva(archivio, s);
     const long a = attesa(caso);
@@ -131,24 +129,24 @@ Conteggio provaInterruzioni(const std::string& archivio, const Scenario& s, int 
         "trial " + std::to_string(i) + ", seed " + std::to_string(seme) + ", kill after " + std::to_string(a) + " us";
     if (WIFEXITED(stato) && WEXITSTATUS(stato) != 0) {
       ADD_FAILURE() << "the writer reported a failure; " << traccia;
-      return c;
+      return;
     }
     if (dopo == s.vecchio) {
-      ++c.vecchio;
+      ++vecchi;
     } else if (dopo == s.nuovo) {
-      ++c.nuovo;
+      ++nuovi;
       if (!s.copia.empty() && CartellaTemporanea::Leggi(s.copia) != s.vecchio) {
         ADD_FAILURE() << "the backup does not hold the old archive; " << traccia;
-        return c;
+        return;
       }
     } else {
       ADD_FAILURE() << "archive is neither the old nor the new file (" << dopo.size() << " bytes); " << traccia;
-      return c;
+      return;
     }
   }
-  std::cout << prove << " kills: old file " << c.vecchio << ", new file " << c.nuovo << " (write takes ~" << durata
+  EXPECT_EQ(vecchi + nuovi, prove);
+  std::cout << prove << " kills: old file " << vecchi << ", new file " << nuovi << " (write takes ~" << durata
             << " us)\n";
-  return c;
 }
 
 const int kRecord = 400;
@@ -160,9 +158,8 @@ TEST(InterruzioneScrittura, AppendLeavesTheOldOrTheNewFile) {
   const std::string archivio = dir.File("estrazioni.txt");
   const std::string vecchio = archivioDi(kRecord, 0);
   const std::string record = archivioDi(1, 5);
-  const Scenario s{vecchio, vecchio + "\r\n" + record, [&] { return bool(AccodaRecord(archivio, record)); }, {}, {}};
-  const Conteggio c = provaInterruzioni(archivio, s, provePerScrittura());
-  EXPECT_EQ(c.vecchio + c.nuovo, provePerScrittura());
+  provaInterruzioni(archivio,
+                    {vecchio, vecchio + "\r\n" + record, [&] { return bool(AccodaRecord(archivio, record)); }, {}, {}});
 }
 
 TEST(InterruzioneScrittura, RewriteLeavesTheOldOrTheNewFile) {
@@ -172,9 +169,8 @@ TEST(InterruzioneScrittura, RewriteLeavesTheOldOrTheNewFile) {
   const std::string record = archivioDi(1, 9);
   std::string nuovo = vecchio;
   nuovo.replace(123 * 199, 121, record);
-  const Scenario s{vecchio, nuovo, [&] { return bool(RiscriviRecord(archivio, record, 200, false)); }, {}, {}};
-  const Conteggio c = provaInterruzioni(archivio, s, provePerScrittura());
-  EXPECT_EQ(c.vecchio + c.nuovo, provePerScrittura());
+  provaInterruzioni(archivio,
+                    {vecchio, nuovo, [&] { return bool(RiscriviRecord(archivio, record, 200, false)); }, {}, {}});
 }
 
 TEST(InterruzioneScrittura, ImportLeavesTheOldOrTheNewFileAndABackup) {
@@ -185,13 +181,11 @@ TEST(InterruzioneScrittura, ImportLeavesTheOldOrTheNewFileAndABackup) {
   std::ofstream(scelto, std::ios::binary) << archivioDi(kRecord * 2, 3);
   const std::string copia = dir.File("app/copiaEstrazioni.txt");
   // Leftover temporary files of killed runs stay: the next import must cope.
-  const Scenario s{archivioDi(kRecord * 2, 0),
-                   CartellaTemporanea::Leggi(scelto),
-                   [&] {
-                     return bool(ImportaArchivio({scelto, archivio, false}));
-                   },
-                   copia,
-                   {copia}};
-  const Conteggio c = provaInterruzioni(archivio, s, provePerScrittura());
-  EXPECT_EQ(c.vecchio + c.nuovo, provePerScrittura());
+  provaInterruzioni(archivio, {archivioDi(kRecord * 2, 0),
+                               CartellaTemporanea::Leggi(scelto),
+                               [&] {
+                                 return bool(ImportaArchivio({scelto, archivio, false}));
+                               },
+                               copia,
+                               {copia}});
 }

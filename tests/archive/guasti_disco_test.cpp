@@ -31,10 +31,6 @@ std::string senzaPermessi(const std::function<EsitoScrittura()>& fn) {
 
 bool italiano(const std::string& m) { return m.rfind("Impossibile ", 0) == 0 || m.rfind("L'archivio ", 0) == 0; }
 
-std::size_t fileIn(const std::string& cartella) {
-  return static_cast<std::size_t>(std::distance(fs::directory_iterator(cartella), fs::directory_iterator()));
-}
-
 }  // namespace
 
 TEST(GuastiDisco, AppendToAReadOnlyFileOrFolder) {
@@ -51,7 +47,7 @@ TEST(GuastiDisco, AppendToAReadOnlyFileOrFolder) {
   m = senzaPermessi([&] { return AccodaRecord(dir.File("chiusa/estrazioni.txt"), kNuovo); });
   ::chmod(dir.File("chiusa").c_str(), 0755);
   EXPECT_TRUE(italiano(m)) << m;
-  EXPECT_EQ(fileIn(dir.File("chiusa")), 0u);
+  EXPECT_EQ(dir.ContaFile("chiusa"), 0);
 }
 
 TEST(GuastiDisco, RewriteOnAFullDiskOrAReadOnlyFile) {
@@ -80,12 +76,12 @@ TEST(GuastiDisco, ReplaceOnAFullDiskOrInAReadOnlyFolder) {
   EXPECT_FALSE(e);
   EXPECT_TRUE(italiano(e.Messaggio) && e.Messaggio.find("(errore 27)") != std::string::npos) << e.Messaggio;
   EXPECT_EQ(CartellaTemporanea::Leggi(f), kTesto);
-  EXPECT_EQ(fileIn(dir.File("")), 1u);  // no temporary file left
+  EXPECT_EQ(dir.ContaFile(""), 1);  // no temporary file left
 
   ::chmod(dir.File("").c_str(), 0555);
   const std::string m = senzaPermessi([&] { return SostituisciFile(f, grande); });
   ::chmod(dir.File("").c_str(), 0755);
   EXPECT_TRUE(italiano(m) && m.find("(errore 13)") != std::string::npos) << m;
   EXPECT_EQ(CartellaTemporanea::Leggi(f), kTesto);
-  EXPECT_EQ(fileIn(dir.File("")), 1u);
+  EXPECT_EQ(dir.ContaFile(""), 1);
 }

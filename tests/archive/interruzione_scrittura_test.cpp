@@ -39,25 +39,12 @@ int provePerScrittura() {
   return n > 0 ? n : 200;
 }
 
-// A fresh folder for one writer's trials.
-struct CartellaProve {
-  fs::path percorso;
-  CartellaProve() {
-    const char* v = std::getenv("RUOTARIO_PROVE_CARTELLA");
-    std::error_code ec;
-    const fs::path base = v                                  ? fs::path(v)
-                          : fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm")
-                                                             : fs::temp_directory_path();
-    static int contatore = 0;
-    percorso = base / ("ruotario-interruzione-" + std::to_string(::getpid()) + "-" + std::to_string(++contatore));
-    fs::create_directories(percorso);
-  }
-  ~CartellaProve() {
-    std::error_code ec;
-    fs::remove_all(percorso, ec);
-  }
-  std::string File(const std::string& nome) const { return (percorso / nome).string(); }
-};
+// Where a writer's trials get their fresh folder.
+fs::path baseProve() {
+  const char* v = std::getenv("RUOTARIO_PROVE_CARTELLA");
+  std::error_code ec;
+  return v ? fs::path(v) : fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
+}
 
 // An archive of `n` draws whose numbers depend on `seme`, so two archives differ.
 std::string archivioDi(int n, int seme) {
@@ -154,7 +141,7 @@ const int kRecord = 400;
 }  // namespace
 
 TEST(InterruzioneScrittura, AppendLeavesTheOldOrTheNewFile) {
-  CartellaProve dir;
+  const CartellaTemporanea dir(baseProve());
   const std::string archivio = dir.File("estrazioni.txt");
   const std::string vecchio = archivioDi(kRecord, 0);
   const std::string record = archivioDi(1, 5);
@@ -163,7 +150,7 @@ TEST(InterruzioneScrittura, AppendLeavesTheOldOrTheNewFile) {
 }
 
 TEST(InterruzioneScrittura, RewriteLeavesTheOldOrTheNewFile) {
-  CartellaProve dir;
+  const CartellaTemporanea dir(baseProve());
   const std::string archivio = dir.File("estrazioni.txt");
   const std::string vecchio = archivioDi(kRecord, 0);
   const std::string record = archivioDi(1, 9);
@@ -174,7 +161,7 @@ TEST(InterruzioneScrittura, RewriteLeavesTheOldOrTheNewFile) {
 }
 
 TEST(InterruzioneScrittura, ImportLeavesTheOldOrTheNewFileAndABackup) {
-  CartellaProve dir;
+  const CartellaTemporanea dir(baseProve());
   fs::create_directories(dir.File("app"));
   const std::string archivio = dir.File("app/estrazioni.txt");
   const std::string scelto = dir.File("estrazioni.txt");

@@ -109,10 +109,9 @@ inline ArchivioEstrazioni ArchivioBari(const std::vector<std::vector<int>>& bari
 
 class CartellaTemporanea {
  public:
-  CartellaTemporanea() {
+  CartellaTemporanea(const std::filesystem::path& base = std::filesystem::temp_directory_path()) {
     static int contatore = 0;
-    percorso_ = std::filesystem::temp_directory_path() /
-                ("ruotario-test-" + std::to_string(::getpid()) + "-" + std::to_string(++contatore));
+    percorso_ = base / ("ruotario-test-" + std::to_string(::getpid()) + "-" + std::to_string(++contatore));
     std::filesystem::create_directories(percorso_);
   }
   ~CartellaTemporanea() {
@@ -132,6 +131,10 @@ class CartellaTemporanea {
     std::stringstream s;
     s << in.rdbuf();
     return s.str();
+  }
+  // Entries in folder `nome`, "" for the folder itself.
+  int ContaFile(const std::string& nome) const {
+    return static_cast<int>(std::distance(std::filesystem::directory_iterator(File(nome)), {}));
   }
 
  private:

@@ -15,10 +15,6 @@ namespace fs = std::filesystem;
 namespace {
 const std::string kArchivio = Unisci({kR1, kR2, kR3});
 const std::string kErrore = "Si è verificato il seguente errore nella copia del file (cmdesporta): ";
-
-int fileIn(const std::string& cartella) {
-  return static_cast<int>(std::distance(fs::directory_iterator(cartella), fs::directory_iterator()));
-}
 }  // namespace
 
 TEST(EsportaArchivio, CopiesAndReplacesWholeFiles) {
@@ -33,7 +29,7 @@ TEST(EsportaArchivio, CopiesAndReplacesWholeFiles) {
   dir.Scrivi("penna/estrazioni.txt", "copia vecchia");
   ASSERT_TRUE(EsportaArchivio(archivio, dir.File("penna") + "/"));
   EXPECT_EQ(CartellaTemporanea::Leggi(e.Destinazione), kArchivio);
-  EXPECT_EQ(fileIn(dir.File("penna")), 1);  // no temporary file left
+  EXPECT_EQ(dir.ContaFile("penna"), 1);  // no temporary file left
 }
 
 TEST(EsportaArchivio, FailuresLeaveNothingPartialBehind) {
@@ -45,7 +41,7 @@ TEST(EsportaArchivio, FailuresLeaveNothingPartialBehind) {
   const std::string m = SenzaPrivilegi([&] { return EsportaArchivio(archivio, dir.File("sola-lettura")).Messaggio; });
   ::chmod(dir.File("sola-lettura").c_str(), 0755);
   EXPECT_EQ(m.rfind(kErrore + "Impossibile creare il file ", 0), 0u) << m;
-  EXPECT_EQ(fileIn(dir.File("sola-lettura")), 0);
+  EXPECT_EQ(dir.ContaFile("sola-lettura"), 0);
 
   // A disk that fills up halfway: the copy already there stays whole.
   dir.Scrivi("piena/estrazioni.txt", "copia vecchia");
@@ -54,7 +50,7 @@ TEST(EsportaArchivio, FailuresLeaveNothingPartialBehind) {
   EXPECT_FALSE(piena);
   EXPECT_EQ(piena.Messaggio.rfind(kErrore, 0), 0u);
   EXPECT_EQ(CartellaTemporanea::Leggi(dir.File("piena/estrazioni.txt")), "copia vecchia");
-  EXPECT_EQ(fileIn(dir.File("piena")), 1);
+  EXPECT_EQ(dir.ContaFile("piena"), 1);
 
   const EsitoEsportazione sparita = EsportaArchivio(archivio, dir.File("sparita"));
   EXPECT_EQ(sparita.Messaggio, kErrore + "la cartella " + dir.File("sparita") + " non esiste o non è raggiungibile.");

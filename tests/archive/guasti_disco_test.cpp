@@ -3,10 +3,8 @@
 // Every case must fail with an Italian message and leave the archive as it was.
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <csignal>
 #include <filesystem>
 #include <functional>
 
@@ -23,20 +21,6 @@ namespace {
 const std::string kTesto = Unisci({kR1, kR2, kR3});
 const std::string kNuovo = RecordBari("28/01/1939", {1, 2, 3, 4, 5});
 
-// Runs `fn` with writes past `byte` bytes failing with EFBIG instead of a signal.
-EsitoScrittura conLimite(rlim_t byte, const std::function<EsitoScrittura()>& fn) {
-  rlimit vecchio{};
-  if (::getrlimit(RLIMIT_FSIZE, &vecchio) != 0) return {};
-  auto* const gestore = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit limite = vecchio;
-  limite.rlim_cur = byte;
-  ::setrlimit(RLIMIT_FSIZE, &limite);
-  const EsitoScrittura e = fn();
-  ::setrlimit(RLIMIT_FSIZE, &vecchio);
-  std::signal(SIGXFSZ, gestore);
-  return e;
-}
-
 // The message of a writer run without privileges, "OK" when it reported success.
 std::string senzaPermessi(const std::function<EsitoScrittura()>& fn) {
   return SenzaPrivilegi([&] {
@@ -46,10 +30,6 @@ std::string senzaPermessi(const std::function<EsitoScrittura()>& fn) {
 }
 
 bool italiano(const std::string& m) { return m.rfind("Impossibile ", 0) == 0 || m.rfind("L'archivio ", 0) == 0; }
-
-std::size_t fileIn(const std::string& cartella) {
-  return static_cast<std::size_t>(std::distance(fs::directory_iterator(cartella), fs::directory_iterator()));
-}
 
 }  // namespace
 
@@ -67,18 +47,18 @@ TEST(GuastiDisco, AppendToAReadOnlyFileOrFolder) {
   m = senzaPermessi([&] { return AccodaRecord(dir.File("chiusa/estrazioni.txt"), kNuovo); });
   ::chmod(dir.File("chiusa").c_str(), 0755);
   EXPECT_TRUE(italiano(m)) << m;
-  EXPECT_EQ(fileIn(dir.File("chiusa")), 0u);
+  EXPECT_EQ(dir.ContaFile("chiusa"), 0);
 }
 
 TEST(GuastiDisco, RewriteOnAFullDiskOrAReadOnlyFile) {
   CartellaTemporanea dir;
   const std::string f = dir.Scrivi("estrazioni.txt", kTesto);
   // The limit falls inside the record being rewritten: part of it could go through.
-  EsitoScrittura e = conLimite(123 * 2 + 60, [&] { return RiscriviRecord(f, kNuovo, 3, true); });
+  EsitoScrittura e = ConDiscoPieno(123 * 2 + 60, [&] { return RiscriviRecord(f, kNuovo, 3, true); });
   EXPECT_FALSE(e);
   EXPECT_TRUE(italiano(e.Messaggio) && e.Messaggio.find("(errore 27)") != std::string::npos) << e.Messaggio;
   EXPECT_EQ(CartellaTemporanea::Leggi(f), kTesto);
-  e = conLimite(123 + 60, [&] { return RiscriviRecord(f, kNuovo, 2, false); });
+  e = ConDiscoPieno(123 + 60, [&] { return RiscriviRecord(f, kNuovo, 2, false); });
   EXPECT_FALSE(e);
   EXPECT_EQ(CartellaTemporanea::Leggi(f), kTesto);
 
@@ -92,16 +72,16 @@ TEST(GuastiDisco, ReplaceOnAFullDiskOrInAReadOnlyFolder) {
   CartellaTemporanea dir;
   const std::string f = dir.Scrivi("estrazioni.txt", kTesto);
   const std::string grande = Unisci(std::vector<std::string>(10, kNuovo));
-  const EsitoScrittura e = conLimite(grande.size() / 2, [&] { return SostituisciFile(f, grande); });
+  const EsitoScrittura e = ConDiscoPieno(grande.size() / 2, [&] { return SostituisciFile(f, grande); });
   EXPECT_FALSE(e);
   EXPECT_TRUE(italiano(e.Messaggio) && e.Messaggio.find("(errore 27)") != std::string::npos) << e.Messaggio;
   EXPECT_EQ(CartellaTemporanea::Leggi(f), kTesto);
-  EXPECT_EQ(fileIn(dir.File("")), 1u);  // no temporary file left
+  EXPECT_EQ(dir.ContaFile(""), 1);  // no temporary file left
 
   ::chmod(dir.File("").c_str(), 0555);
   const std::string m = senzaPermessi([&] { return SostituisciFile(f, grande); });
   ::chmod(dir.File("").c_str(), 0755);
   EXPECT_TRUE(italiano(m) && m.find("(errore 13)") != std::string::npos) << m;
   EXPECT_EQ(CartellaTemporanea::Leggi(f), kTesto);
-  EXPECT_EQ(fileIn(dir.File("")), 1u);
+  EXPECT_EQ(dir.ContaFile(""), 1);
 }

@@ -47,7 +47,7 @@ TEST(ImportaArchivio, ReplacesByteForByteAndKeepsTheBackup) {
   ASSERT_TRUE(e) << e.Messaggio;
   EXPECT_EQ(CartellaTemporanea::Leggi(s.archivio), kNuovo);
   EXPECT_EQ(CartellaTemporanea::Leggi(s.app("copiaEstrazioni.txt")), kVecchio);
-  EXPECT_EQ(std::distance(fs::directory_iterator(s.dir.File("app")), fs::directory_iterator()), 2);
+  EXPECT_EQ(s.dir.ContaFile("app"), 2);
   EXPECT_EQ(e.Messaggio,
             "Importazione avvenuta con successo. E' stata creata una copia di riserva del vecchio archivio dati nel "
             "file: " +

@@ -39,25 +39,12 @@ int provePerScrittura() {
   return n > 0 ? n : 200;
 }
 
-// A fresh folder for one writer's trials.
-struct CartellaProve {
-  fs::path percorso;
-  CartellaProve() {
-    const char* v = std::getenv("RUOTARIO_PROVE_CARTELLA");
-    std::error_code ec;
-    const fs::path base = v                                  ? fs::path(v)
-                          : fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm")
-                                                             : fs::temp_directory_path();
-    static int contatore = 0;
-    percorso = base / ("ruotario-interruzione-" + std::to_string(::getpid()) + "-" + std::to_string(++contatore));
-    fs::create_directories(percorso);
-  }
-  ~CartellaProve() {
-    std::error_code ec;
-    fs::remove_all(percorso, ec);
-  }
-  std::string File(const std::string& nome) const { return (percorso / nome).string(); }
-};
+// Where a writer's trials get their fresh folder.
+fs::path baseProve() {
+  const char* v = std::getenv("RUOTARIO_PROVE_CARTELLA");
+  std::error_code ec;
+  return v ? fs::path(v) : fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
+}
 
 // An archive of `n` draws whose numbers depend on `seme`, so two archives differ.
 std::string archivioDi(int n, int seme) {
@@ -76,11 +63,6 @@ struct Scenario {
   std::function<bool()> scrivi;         // runs in the child
   std::string copia;                    // the backup to check, if any
   std::vector<std::string> daTogliere;  // files removed before every trial
-};
-
-struct Conteggio {
-  int vecchio = 0;
-  int nuovo = 0;
 };
 
 // Starts the writer in a child; kills it after `attesa` unless negative.
@@ -104,7 +86,9 @@ void preparaProva(const std::string& archivio, const Scenario& s) {
   std::ofstream(archivio, std::ios::binary | std::ios::trunc) << s.vecchio;
 }
 
-Conteggio provaInterruzioni(const std::string& archivio, const Scenario& s, int prove) {
+// Every trial must leave the old or the new file (and with the new one the backup, if any).
+void provaInterruzioni(const std::string& archivio, const Scenario& s) {
+  const int prove = provePerScrittura();
   // How long a whole write takes from fork to exit, to spread the kills over it.
   std::vector<Orologio::duration> durate;
   for (int i = 0; i < 5; ++i) {
@@ -121,7 +105,8 @@ Conteggio provaInterruzioni(const std::string& archivio, const Scenario& s, int 
   const unsigned seme = std::random_device{}();
   std::mt19937 caso(seme);
   std::uniform_int_distribution<long> attesa(0, durata + durata / 5);
-  Conteggio c;
+  int vecchi = 0;
+  int nuovi = 0;
   for (int i = 0; i < prove; ++i) {
     preparaProva(archivio, s);
     const long a = attesa(caso);
@@ -131,24 +116,24 @@ Conteggio provaInterruzioni(const std::string& archivio, const Scenario& s, int 
         "trial " + std::to_string(i) + ", seed " + std::to_string(seme) + ", kill after " + std::to_string(a) + " us";
     if (WIFEXITED(stato) && WEXITSTATUS(stato) != 0) {
       ADD_FAILURE() << "the writer reported a failure; " << traccia;
-      return c;
+      return;
     }
     if (dopo == s.vecchio) {
-      ++c.vecchio;
+      ++vecchi;
     } else if (dopo == s.nuovo) {
-      ++c.nuovo;
+      ++nuovi;
       if (!s.copia.empty() && CartellaTemporanea::Leggi(s.copia) != s.vecchio) {
         ADD_FAILURE() << "the backup does not hold the old archive; " << traccia;
-        return c;
+        return;
       }
     } else {
       ADD_FAILURE() << "archive is neither the old nor the new file (" << dopo.size() << " bytes); " << traccia;
-      return c;
+      return;
     }
   }
-  std::cout << prove << " kills: old file " << c.vecchio << ", new file " << c.nuovo << " (write takes ~" << durata
+  EXPECT_EQ(vecchi + nuovi, prove);
+  std::cout << prove << " kills: old file " << vecchi << ", new file " << nuovi << " (write takes ~" << durata
             << " us)\n";
-  return c;
 }
 
 const int kRecord = 400;
@@ -156,42 +141,38 @@ const int kRecord = 400;
 }  // namespace
 
 TEST(InterruzioneScrittura, AppendLeavesTheOldOrTheNewFile) {
-  CartellaProve dir;
+  const CartellaTemporanea dir(baseProve());
   const std::string archivio = dir.File("estrazioni.txt");
   const std::string vecchio = archivioDi(kRecord, 0);
   const std::string record = archivioDi(1, 5);
-  const Scenario s{vecchio, vecchio + "\r\n" + record, [&] { return bool(AccodaRecord(archivio, record)); }, {}, {}};
-  const Conteggio c = provaInterruzioni(archivio, s, provePerScrittura());
-  EXPECT_EQ(c.vecchio + c.nuovo, provePerScrittura());
+  provaInterruzioni(archivio,
+                    {vecchio, vecchio + "\r\n" + record, [&] { return bool(AccodaRecord(archivio, record)); }, {}, {}});
 }
 
 TEST(InterruzioneScrittura, RewriteLeavesTheOldOrTheNewFile) {
-  CartellaProve dir;
+  const CartellaTemporanea dir(baseProve());
   const std::string archivio = dir.File("estrazioni.txt");
   const std::string vecchio = archivioDi(kRecord, 0);
   const std::string record = archivioDi(1, 9);
   std::string nuovo = vecchio;
   nuovo.replace(123 * 199, 121, record);
-  const Scenario s{vecchio, nuovo, [&] { return bool(RiscriviRecord(archivio, record, 200, false)); }, {}, {}};
-  const Conteggio c = provaInterruzioni(archivio, s, provePerScrittura());
-  EXPECT_EQ(c.vecchio + c.nuovo, provePerScrittura());
+  provaInterruzioni(archivio,
+                    {vecchio, nuovo, [&] { return bool(RiscriviRecord(archivio, record, 200, false)); }, {}, {}});
 }
 
 TEST(InterruzioneScrittura, ImportLeavesTheOldOrTheNewFileAndABackup) {
-  CartellaProve dir;
+  const CartellaTemporanea dir(baseProve());
   fs::create_directories(dir.File("app"));
   const std::string archivio = dir.File("app/estrazioni.txt");
   const std::string scelto = dir.File("estrazioni.txt");
   std::ofstream(scelto, std::ios::binary) << archivioDi(kRecord * 2, 3);
   const std::string copia = dir.File("app/copiaEstrazioni.txt");
   // Leftover temporary files of killed runs stay: the next import must cope.
-  const Scenario s{archivioDi(kRecord * 2, 0),
-                   CartellaTemporanea::Leggi(scelto),
-                   [&] {
-                     return bool(ImportaArchivio({scelto, archivio, false}));
-                   },
-                   copia,
-                   {copia}};
-  const Conteggio c = provaInterruzioni(archivio, s, provePerScrittura());
-  EXPECT_EQ(c.vecchio + c.nuovo, provePerScrittura());
+  provaInterruzioni(archivio, {archivioDi(kRecord * 2, 0),
+                               CartellaTemporanea::Leggi(scelto),
+                               [&] {
+                                 return bool(ImportaArchivio({scelto, archivio, false}));
+                               },
+                               copia,
+                               {copia}});
 }

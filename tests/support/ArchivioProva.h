@@ -35,12 +35,6 @@ inline std::string Record(const std::string& data, const std::vector<int>& numer
   return r;
 }
 
-inline std::string RecordRuote(const std::string& data, const std::array<Cinque, 10>& ruote) {
-  std::vector<int> numeri;
-  for (const auto& ruota : ruote) numeri.insert(numeri.end(), ruota.begin(), ruota.end());
-  return Record(data, numeri);
-}
-
 // Date of test record i (1-based): day 1..28 cycling through the months.
 inline std::string DataProva(int i, int primoAnno = 2000) {
   char d[32];
@@ -59,10 +53,10 @@ inline std::string RecordBari(const std::string& data, std::vector<int> bari) {
 // Wheel `ruota` holds `numeri`, every other wheel the filler 81..85, so a
 // study of the wrong wheel finds nothing it expects.
 inline std::string RecordRuota(int indice, const Cinque& numeri, int ruota = 1) {
-  std::array<Cinque, 10> ruote;
-  ruote.fill({81, 82, 83, 84, 85});
-  ruote[static_cast<std::size_t>(ruota - 1)] = numeri;
-  return RecordRuote(DataProva(indice + 1, 1939), ruote);
+  std::vector<int> tutti;
+  for (int r = 1; r <= 10; ++r)
+    for (int k = 0; k < 5; ++k) tutti.push_back(r == ruota ? numeri[static_cast<std::size_t>(k)] : 81 + k);
+  return Record(DataProva(indice + 1, 1939), tutti);
 }
 
 // Draws written as texts of five numbers, "1 2 5 3 4", so that long archives stay short.
@@ -115,10 +109,9 @@ inline ArchivioEstrazioni ArchivioBari(const std::vector<std::vector<int>>& bari
 
 class CartellaTemporanea {
  public:
-  CartellaTemporanea() {
+  CartellaTemporanea(const std::filesystem::path& base = std::filesystem::temp_directory_path()) {
     static int contatore = 0;
-    percorso_ = std::filesystem::temp_directory_path() /
-                ("ruotario-test-" + std::to_string(::getpid()) + "-" + std::to_string(++contatore));
+    percorso_ = base / ("ruotario-test-" + std::to_string(::getpid()) + "-" + std::to_string(++contatore));
     std::filesystem::create_directories(percorso_);
   }
   ~CartellaTemporanea() {
@@ -138,6 +131,10 @@ class CartellaTemporanea {
     std::stringstream s;
     s << in.rdbuf();
     return s.str();
+  }
+  // Entries in folder `nome`, "" for the folder itself.
+  int ContaFile(const std::string& nome) const {
+    return static_cast<int>(std::distance(std::filesystem::directory_iterator(File(nome)), {}));
   }
 
  private:

@@ -110,14 +110,10 @@ class FintiProgrammi : public Programmi {
 // keeps what was written in `scritto`.
 class FintiAppunti : public Appunti {
  public:
-  std::optional<QString> testo() override {
-    ++letture;
-    return contenuto;
-  }
+  std::optional<QString> testo() override { return contenuto; }
   void scrivi(const QString& t) override { scritto = t; }
   std::optional<QString> contenuto;
   QString scritto;
-  int letture = 0;
 };
 
 // Points the settings store at a temporary folder: tests never touch the

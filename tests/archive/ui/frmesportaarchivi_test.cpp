@@ -5,11 +5,9 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include "app/Ambiente.h"
 #include "app/ui/frmMain.h"
 #include "archive/ui/RegistroImportExport.h"
-#include "support/ArchivioProva.h"
-#include "support/FintiServizi.h"
+#include "support/ScenaArchivio.h"
 
 using namespace ruotario;
 using namespace ruotario::prova;
@@ -32,20 +30,11 @@ class frmesportaarchiviTest : public QObject {
  private slots:
   void initTestCase() { impostazioni_ = ImpostazioniTemporanee(); }
   void init() {
-    dir_ = std::make_unique<CartellaTemporanea>();
-    for (const char* c : {"app", "casa", "penna"}) std::filesystem::create_directories(dir_->File(c));
-    Stato().AppDir = dir_->File("app");
-    Stato().ArchivePath = dir_->Scrivi("app/estrazioni.txt", kArchivio);
-    casa_ = QString::fromStdString(dir_->File("casa"));
+    s_ = std::make_unique<ScenaArchivio>(kArchivio, "casa", "penna");
+    casa_ = QString::fromStdString(s_->dir.File("casa"));
     qputenv("HOME", casa_.toUtf8());
-    impostaMessaggi(&messaggi_);
-    impostaDialoghiFile(&dialoghi_);
   }
-  void cleanup() {
-    messaggi_ = {};
-    dialoghi_ = {};
-    dir_.reset();
-  }
+  void cleanup() { s_.reset(); }
 
   void exportsFromTheMenuToTheHomeFolder() {
     frmMain m;
@@ -63,7 +52,7 @@ class frmesportaarchiviTest : public QObject {
 
     esporta(w);
     const QString copia = casa_ + "/estrazioni.txt";
-    QCOMPARE(messaggi_.testi(), QStringList{"File estrazioni copiato con successo in: " + copia});
+    QCOMPARE(s_->messaggi.testi(), QStringList{"File estrazioni copiato con successo in: " + copia});
     QTRY_VERIFY(!m.finestra("mnuEsportaEstrazionix"));
     QCOMPARE(CartellaTemporanea::Leggi(copia.toStdString()), kArchivio);
   }
@@ -74,30 +63,30 @@ class frmesportaarchiviTest : public QObject {
     const int altra = cartelle(&w)->count() - 1;
     scegli(&w, altra);  // cancelled: back to the home folder
     QCOMPARE(cartelle(&w)->currentIndex(), 0);
-    const QString penna = QString::fromStdString(dir_->File("penna"));
-    dialoghi_.cartellaScelta = penna;
+    const QString penna = QString::fromStdString(s_->dir.File("penna"));
+    s_->dialoghi.cartellaScelta = penna;
     scegli(&w, altra);
     QCOMPARE(cartelle(&w)->currentData().toString(), penna);
     QCOMPARE(cartelle(&w)->count(), altra + 2);
 
-    const std::string copia = dir_->Scrivi("penna/estrazioni.txt", "copia vecchia");
-    messaggi_.risposta = false;
+    const std::string copia = s_->dir.Scrivi("penna/estrazioni.txt", "copia vecchia");
+    s_->messaggi.risposta = false;
     esporta(&w);
-    QCOMPARE(messaggi_.ricevuti.size(), 1);
-    QCOMPARE(messaggi_.ricevuti[0].tipo, QStringLiteral("confermaAttenzione"));
-    QCOMPARE(messaggi_.testi()[0],
+    QCOMPARE(s_->messaggi.ricevuti.size(), 1);
+    QCOMPARE(s_->messaggi.ricevuti[0].tipo, QStringLiteral("confermaAttenzione"));
+    QCOMPARE(s_->messaggi.testi()[0],
              "Attenzione! Esiste già una copia del file estrazioni.txt  in " + penna + " \nSovrascrivere il file?");
     QCOMPARE(CartellaTemporanea::Leggi(copia), "copia vecchia");
     QVERIFY(w.isVisible());
 
-    std::filesystem::remove_all(dir_->File("penna"));  // the pen drive was pulled out
+    std::filesystem::remove_all(s_->dir.File("penna"));  // the pen drive was pulled out
     esporta(&w);
-    QVERIFY(messaggi_.testi().last().endsWith("la cartella " + penna + " non esiste o non è raggiungibile."));
+    QVERIFY(s_->messaggi.testi().last().endsWith("la cartella " + penna + " non esiste o non è raggiungibile."));
     QVERIFY(w.isVisible());
 
-    std::filesystem::create_directories(dir_->File("penna"));
-    dir_->Scrivi("penna/estrazioni.txt", "copia vecchia");
-    messaggi_.risposta = true;
+    std::filesystem::create_directories(s_->dir.File("penna"));
+    s_->dir.Scrivi("penna/estrazioni.txt", "copia vecchia");
+    s_->messaggi.risposta = true;
     esporta(&w);
     QCOMPARE(CartellaTemporanea::Leggi(copia), kArchivio);
     QVERIFY(!w.isVisible());
@@ -105,10 +94,8 @@ class frmesportaarchiviTest : public QObject {
 
  private:
   std::unique_ptr<QTemporaryDir> impostazioni_;
-  std::unique_ptr<CartellaTemporanea> dir_;
+  std::unique_ptr<ScenaArchivio> s_;
   QString casa_;
-  FintiMessaggi messaggi_;
-  FintiDialoghiFile dialoghi_;
 };
 
 QTEST_MAIN(frmesportaarchiviTest)

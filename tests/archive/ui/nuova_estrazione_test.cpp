@@ -3,23 +3,16 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include "app/Ambiente.h"
 #include "app/ui/frmMain.h"
 #include "archive/ui/GrigliaEstrazione.h"
 #include "archive/ui/RegistroArchivio.h"
 #include "archive/ui/frmmunInserisciNuovaEstrazione.h"
-#include "support/ArchivioProva.h"
-#include "support/FintiServizi.h"
+#include "support/FinestraArchivio.h"
 
 using namespace ruotario;
 using namespace ruotario::prova;
 
 namespace {
-
-const QString kErrori =
-    QStringLiteral("Attenzione ci sono errori nell'inserimento dei numeri. Continuo con il salvataggio?");
-const QString kConferma = QStringLiteral("Confermi l'inserimento dell'estrazione nell'archivio?");
-const QString kSuccesso = QStringLiteral("Memorizzazione avvenuta con successo");
 
 // The last draw has Bari 05 12 00 00 90, every other wheel 01..05.
 const std::string kUltimo = RecordBari("30/12/2006", {5, 12, 0, 0, 90});
@@ -29,42 +22,20 @@ int numero(int r, int k) { return r * 8 + k; }
 
 }  // namespace
 
-class NuovaEstrazioneTest : public QObject {
+class NuovaEstrazioneTest : public QObject, FinestraArchivio<frmmunInserisciNuovaEstrazione> {
   Q_OBJECT
 
-  CartellaTemporanea cartella_;
-  FintiMessaggi messaggi_;
-  std::unique_ptr<frmmunInserisciNuovaEstrazione> f_;
-
-  template <typename T>
-  T* c(const char* nome) const {
-    return f_->findChild<T*>(QString::fromLatin1(nome));
-  }
   GrigliaEstrazione* griglia() const { return c<GrigliaEstrazione>("Griglia"); }
   QString etichette() const { return c<QLabel>("Lbcontatore")->text() + " " + c<QLabel>("lbdata")->text(); }
-  std::string archivio() const { return CartellaTemporanea::Leggi(Stato().ArchivePath); }
-
-  void apri(const std::string& contenuto) {
-    std::filesystem::remove(Stato().ArchivePath);
-    if (!contenuto.empty()) cartella_.Scrivi("estrazioni.txt", contenuto);
-    f_ = std::make_unique<frmmunInserisciNuovaEstrazione>();
-    f_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(f_.get()));
-  }
   // Types every number through the editor, Enter after each, leaving `vuota` (r, k) empty.
   void digitaTutto(std::pair<int, int> vuota = {0, 0}) {
-    QTest::mouseClick(c<QPushButton>("cmdinserisci"), Qt::LeftButton);
+    clic("cmdinserisci");
     c<QDateEdit>("datascelta")->setDate(QDate(2007, 1, 6));
     for (int r = 1; r <= 10; ++r)
       for (int k = 1; k <= 5; ++k) {
         if (std::pair{r, k} != vuota) QTest::keyClicks(griglia()->Testo(), QString::number(numero(r, k)));
         QTest::keyClick(griglia()->Testo(), Qt::Key_Return);
       }
-  }
-  void salva(QList<bool> risposte) {
-    messaggi_.ricevuti.clear();
-    messaggi_.risposte = std::move(risposte);
-    QTest::mouseClick(c<QPushButton>("cmdSalva"), Qt::LeftButton);
   }
   std::string recordAtteso(const std::string& data, std::pair<int, int> vuota = {0, 0}) const {
     std::vector<int> n;
@@ -74,10 +45,6 @@ class NuovaEstrazioneTest : public QObject {
   }
 
  private slots:
-  void initTestCase() {
-    impostaMessaggi(&messaggi_);
-    Stato().ArchivePath = cartella_.File("estrazioni.txt");
-  }
   void init() {
     messaggi_ = FintiMessaggi();
     Stato().ArchivioModificato = false;
@@ -88,21 +55,13 @@ class NuovaEstrazioneTest : public QObject {
     const std::string prima = Unisci({kR1, kR2, kUltimo});
     apri(prima);
     QCOMPARE(f_->windowTitle(), QStringLiteral("Inserimento Nuova Estarzione"));
-    const std::pair<const char*, const char*> testi[] = {{"cmdinserisci", "&Inserisci Nuova Estrazione"},
-                                                         {"cmdSalva", "&Salva Estrazione"},
-                                                         {"CmDEsci", "Esci"},
-                                                         {"Label1", "Ultima Estrazione num."},
-                                                         {"Label2", "Data Ultima Estrazione:"},
-                                                         {"Label3", "Data Estrazione da Inserire:"}};
-    for (const auto& [nome, testo] : testi)
-      QCOMPARE(c<QWidget>(nome)->property("text").toString(), QString::fromUtf8(testo));
     QCOMPARE(etichette(), QStringLiteral("3 30/12/2006"));
     QCOMPARE(griglia()->Cella(1, 1) + griglia()->Cella(1, 3) + griglia()->Cella(10, 5), QStringLiteral("050005"));
     QVERIFY(!c<QPushButton>("cmdSalva")->isEnabled() && c<QGroupBox>("frmdata")->isHidden());
     QTest::mouseClick(griglia()->viewport(), Qt::LeftButton, {}, QPoint(5, 5));  // shows, does not edit
     QVERIFY(griglia()->Testo()->isHidden());
 
-    QTest::mouseClick(c<QPushButton>("cmdinserisci"), Qt::LeftButton);
+    clic("cmdinserisci");
     QVERIFY(c<QGroupBox>("frmdata")->isVisible() && griglia()->Testo()->isVisible());
     QCOMPARE(griglia()->Corrente().riga * 10 + griglia()->Corrente().colonna, 11);
     QCOMPARE(griglia()->Cella(1, 1), QString());

@@ -182,6 +182,16 @@ std::string_view ArchivioEstrazioni::Testo() const {
   return contenuto_ ? contenuto_->testo.testo() : std::string_view();
 }
 
+bool ArchivioEstrazioni::FormaFissa() const {
+  const std::string_view testo = Testo();
+  for (int i = 1; i <= conta_; ++i) {
+    const std::string_view r = record_[i - 1].Riga.vista();
+    const auto offset = static_cast<std::size_t>(kLunghezzaRiga) * static_cast<std::size_t>(i - 1);
+    if (r.size() != kLunghezzaRecord || r.data() != testo.data() + offset) return false;
+  }
+  return true;
+}
+
 std::string ArchivioEstrazioni::EtichettaData(int i) const {
   std::string etichetta = std::to_string(i) + ": ";
   if (i >= 1 && i <= Conta()) etichetta += (*this)[i].Data();

@@ -39,6 +39,9 @@ class ArchivioEstrazioni {
   std::string EtichettaData(int i) const;
   // The whole text as read (empty for an archive built from records).
   std::string_view Testo() const;
+  // Every record is whole and stands at its fixed offset (record i at
+  // (i - 1) * 123 bytes), so it can be read alone at that offset.
+  bool FormaFissa() const;
 
   std::span<const Estrazione> Estrazioni() const { return {record_, static_cast<std::size_t>(conta_)}; }
   const Estrazione* begin() const { return record_; }

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
+#include "support/ArchiviDifettosi.h"
 #include "support/ArchivioProva.h"
 
 using namespace ruotario;
@@ -77,4 +80,12 @@ TEST(ArchivioEstrazioni, KeepsItsOwnCopyOfTheText) {
   const ArchivioEstrazioni vuoto;
   EXPECT_EQ(vuoto.Testo(), "");
   EXPECT_EQ(vuoto.begin(), vuoto.end());
+}
+
+TEST(ArchivioEstrazioni, FixedLayoutOnlyWhenEveryRecordStandsAtItsOffset) {
+  const std::set<std::string> spostati = {"LF breaks", "CR-only breaks", "line of 119", "line of 200"};
+  for (const auto& a : ArchiviDifettosi())
+    EXPECT_EQ(ArchivioEstrazioni::DaTesto(a.testo).FormaFissa(), !spostati.contains(a.nome)) << a.nome;
+  // Built from records, not read from a file: nothing to read at an offset.
+  EXPECT_FALSE(ArchivioEstrazioni({Estrazione{1, kR1}}).FormaFissa());
 }

@@ -123,13 +123,14 @@ void frmvisualizzaArchivioEstrazioni::costruisci() {
 void frmvisualizzaArchivioEstrazioni::CaricaDate() {
   disconnect(scroll1_, nullptr, this, nullptr);
   disconnect(cmbData_, nullptr, this, nullptr);
-  const ArchivioEstrazioni archivio = ArchivioEstrazioni::CaricaArchivio(Stato().ArchivePath);
+  ArchivioEstrazioni archivio = ArchivioEstrazioni::CaricaArchivio(Stato().ArchivePath);
   conta_ = archivio.Conta();
   QStringList etichette;
   etichette.reserve(conta_);
   for (int i = 1; i <= conta_; ++i) etichette << QString::fromStdString(archivio.EtichettaData(i));
   cmbData_->clear();
   cmbData_->addItems(etichette);
+  inMemoria_ = archivio.FormaFissa() ? ArchivioEstrazioni() : std::move(archivio);
 
   const bool vuoto = conta_ == 0;
   vuoto_->setVisible(vuoto);
@@ -160,7 +161,8 @@ int frmvisualizzaArchivioEstrazioni::Posizione() const { return conta_ == 0 ? 0 
 bool frmvisualizzaArchivioEstrazioni::InModifica() const { return frModifiche_->isVisibleTo(this); }
 
 void frmvisualizzaArchivioEstrazioni::MostraEstrazione(int i) {
-  const Estrazione e{i, LeggiRecord(Stato().ArchivePath, i).value_or(std::string())};
+  const Estrazione e =
+      inMemoria_.Vuoto() ? Estrazione{i, LeggiRecord(Stato().ArchivePath, i).value_or(std::string())} : inMemoria_[i];
   contatore_->setText(QString::number(i));
   lbdata_->setText(QString::fromLatin1(e.Data().data(), static_cast<qsizetype>(e.Data().size())));
   griglia_->MostraRecord(e);

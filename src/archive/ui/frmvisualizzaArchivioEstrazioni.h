@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include "archive/ArchivioEstrazioni.h"
+
 class QComboBox;
 class QDateEdit;
 class QGroupBox;
@@ -55,6 +57,9 @@ class frmvisualizzaArchivioEstrazioni : public QWidget {
   QDateEdit* datascelta_ = nullptr;
   QPushButton* stampa_ = nullptr;
   int conta_ = 0;
+  // A file not in the fixed layout is shown from memory: its records do not
+  // stand at their offsets. Empty otherwise, and each draw is read alone.
+  ArchivioEstrazioni inMemoria_;
 };
 
 }  // namespace ruotario

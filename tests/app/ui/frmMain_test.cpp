@@ -169,7 +169,7 @@ class frmMainTest : public QObject {
     chiudi.start(20);
     azione(m, "mnuImpstastampante")->trigger();
     QCOMPARE(aperta, QString("Imposta stampante OK"));
-    QVERIFY2(stampanti.filter("PDF").size() == 1, qPrintable(stampanti.join('|')));
+    QVERIFY2(!stampanti.filter("PDF").isEmpty(), qPrintable(stampanti.join('|')));
   }
 
   void pagesAreTheShippedGuideAndTheAgencysPage() {

@@ -1,6 +1,6 @@
 // The archive reader and the validity checks over any bytes: one record per
 // line by the reader rules, every field read inside its line, every fault on
-// a line that exists.
+// a line that exists, and a fixed layout only where records stand at their offsets.
 
 #include <cstddef>
 #include <cstdint>
@@ -48,6 +48,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
       }
   }
   VERIFICA(byte <= n);
+  // The viewer reads a fixed-layout file record by record at its offset: there
+  // each record must be exactly what the reader found.
+  if (archivio.FormaFissa())
+    for (int i = 1; i <= archivio.Conta(); ++i)
+      VERIFICA(archivio.Testo().substr(static_cast<std::size_t>(i - 1) * kLunghezzaRiga, kLunghezzaRecord) ==
+               archivio[i].Riga.vista());
 
   const EsitoValidita validita = ControllaValidita(testo);
   VERIFICA(validita.Righe == archivio.Conta());

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/Ambiente.h"
+#include "app/ui/Controlli.h"
 #include "app/ui/Servizi.h"
 #include "archive/EsportaArchivio.h"
 #include "archive/FileArchivio.h"
@@ -53,10 +54,8 @@ frmesportaarchivi::frmesportaarchivi(QWidget* parent) : QWidget(parent) {
   cartelle_->addItem(kAltraCartella);
   connect(cartelle_, &QComboBox::activated, this, &frmesportaarchivi::sceltaCartella);
 
-  auto* esporta = new QPushButton(QStringLiteral("<-- &Esporta"), this);
-  esporta->setObjectName(QStringLiteral("cmdesporta"));
-  auto* esci = new QPushButton(QStringLiteral("E&sci"), this);
-  esci->setObjectName(QStringLiteral("Command2"));
+  auto* esporta = pulsante("cmdesporta", QStringLiteral("<-- &Esporta"), this);
+  auto* esci = pulsante("Command2", QStringLiteral("E&sci"), this);
   connect(esporta, &QPushButton::clicked, this, &frmesportaarchivi::Esporta);
   connect(esci, &QPushButton::clicked, this, &QWidget::close);
 

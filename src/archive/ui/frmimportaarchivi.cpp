@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/Ambiente.h"
+#include "app/ui/Controlli.h"
 #include "app/ui/Servizi.h"
 #include "app/ui/frmMain.h"
 #include "archive/FileArchivio.h"
@@ -21,12 +22,6 @@ namespace ruotario {
 namespace {
 
 QString testo(const std::string& s) { return QString::fromStdString(s); }
-
-QPushButton* pulsante(QWidget* padre, const QString& nome, const QString& caption) {
-  auto* b = new QPushButton(caption, padre);
-  b->setObjectName(nome);
-  return b;
-}
 
 QString erroreLettura(const DatiFileArchivio& d) {
   return QStringLiteral("Errore nell'importazione del file (calctotest): ") + testo(d.Errore);
@@ -53,9 +48,9 @@ frmimportaarchivi::frmimportaarchivi(QWidget* parent) : QWidget(parent) {
                                                 QStringList{"Txtnomefile", "txtdim", "Txttotestrazioni", "txtdata"},
                                                 QStringLiteral("Data ultima estrazione"));
 
-  auto* scegli = pulsante(this, QStringLiteral("Command1"), QStringLiteral("&Scegli file da importare"));
-  auto* importa = pulsante(this, QStringLiteral("cmdimporta"), QStringLiteral("&Importa archivio dati"));
-  auto* esci = pulsante(this, QStringLiteral("Command2"), QStringLiteral("&Esci"));
+  auto* scegli = pulsante("Command1", QStringLiteral("&Scegli file da importare"), this);
+  auto* importa = pulsante("cmdimporta", QStringLiteral("&Importa archivio dati"), this);
+  auto* esci = pulsante("Command2", QStringLiteral("&Esci"), this);
   connect(scegli, &QPushButton::clicked, this, &frmimportaarchivi::Scegli);
   connect(importa, &QPushButton::clicked, this, &frmimportaarchivi::Importa);
   connect(esci, &QPushButton::clicked, this, &QWidget::close);

@@ -22,6 +22,7 @@
 
 #include "app/Ambiente.h"
 #include "app/ui/CaricaRuote.h"
+#include "app/ui/Controlli.h"
 #include "app/ui/Servizi.h"
 #include "constants/Kostante.h"
 #include "print/ui/MenuTabella.h"
@@ -42,13 +43,6 @@ const QString Frmstatproduttore::kFormatoNumeri =
 namespace {
 
 constexpr int kInizioKostanti = 3594;
-
-QPushButton* pulsante(const char* nome, const QString& testo, QWidget* parent) {
-  auto* p = new QPushButton(testo, parent);
-  p->setObjectName(QString::fromLatin1(nome));
-  p->setAutoDefault(false);
-  return p;
-}
 
 QLineEdit* casella(const QString& nome, QWidget* parent, int larghezzaCifre = 2) {
   auto* c = new QLineEdit(parent);

@@ -1,10 +1,11 @@
 // The commands of the constants method window: the statistic, the best-ambata
 // search, the pairing search and the printing.
 
+#include <functional>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,7 @@
 #include <QTableWidget>
 
 #include "app/Ambiente.h"
+#include "app/ui/Controlli.h"
 #include "app/ui/Servizi.h"
 #include "constants/RicercaAbbinamenti.h"
 #include "constants/StampaKostanti.h"
@@ -126,17 +128,9 @@ void Frmstatproduttore::CalcolaStatistica() {
   if (!p) return;
   preparaStatistica(*p);
 
-  // The count is repainted at most every 50 ms so the display never slows the run.
-  QElapsedTimer orologio;
-  orologio.start();
-  const auto avanzamento = [&](int esaminate) {
-    if (orologio.elapsed() < 50) return;
-    totale_->setText(QString::number(esaminate));
-    totale_->repaint();
-    orologio.restart();
-  };
+  ConteggioInCorso conteggio(totale_);
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  const EsitoStatistica e = CalcolaStatisticaCompleta(*p, archivio, avanzamento);
+  const EsitoStatistica e = CalcolaStatisticaCompleta(*p, archivio, std::ref(conteggio));
   QApplication::restoreOverrideCursor();
   mostraStatistica(e);
 }

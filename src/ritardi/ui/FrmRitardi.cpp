@@ -13,6 +13,7 @@
 #include "app/Ambiente.h"
 #include "app/NumeriLotto.h"
 #include "app/ui/CaricaRuote.h"
+#include "app/ui/Controlli.h"
 #include "app/ui/Servizi.h"
 #include "archive/ArchivioEstrazioni.h"
 #include "print/ui/StampaGriglia.h"
@@ -26,13 +27,6 @@ namespace {
 // Pair list lengths offered; the last entry shows them all.
 constexpr int kVociAmbi[] = {20, 50, 100, 200, 500};
 constexpr int kAmbiPredefiniti = 2;  // list position of 100
-
-QPushButton* pulsante(const char* nome, const QString& testo, QWidget* parent) {
-  auto* p = new QPushButton(testo, parent);
-  p->setObjectName(QString::fromLatin1(nome));
-  p->setAutoDefault(false);
-  return p;
-}
 
 Griglia90* griglia(const char* nome, QWidget* parent) {
   auto* g = new Griglia90(parent);

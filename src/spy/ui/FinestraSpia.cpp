@@ -1,10 +1,11 @@
 #include "spy/ui/FinestraSpia.h"
 
+#include <functional>
+
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,6 +17,7 @@
 #include "app/Ambiente.h"
 #include "app/NumeriLotto.h"
 #include "app/ui/CaricaRuote.h"
+#include "app/ui/Controlli.h"
 #include "archive/ArchivioEstrazioni.h"
 #include "spy/RicercaSpia.h"
 #include "spy/ui/Griglia90.h"
@@ -211,17 +213,9 @@ void FinestraSpia::IniziaRicerca() {
   griglia->PreparaGriglia();
   griglia->repaint();
 
-  // The count is repainted at most every 50 ms so the display never slows the study.
-  QElapsedTimer orologio;
-  orologio.start();
-  const auto avanzamento = [&](int esaminate) {
-    if (orologio.elapsed() < 50) return;
-    totale_->setText(QString::number(esaminate));
-    totale_->repaint();
-    orologio.restart();
-  };
+  ConteggioInCorso conteggio(totale_);
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  esito_ = RicercaSpia(Parametri(), Stato().ArchivePath, avanzamento);
+  esito_ = RicercaSpia(Parametri(), Stato().ArchivePath, std::ref(conteggio));
   QApplication::restoreOverrideCursor();
 
   if (esito_.TotaleEstrazioni > 0) totale_->setText(QString::number(esito_.TotaleEstrazioni));

@@ -3,22 +3,12 @@
 #include <QGridLayout>
 #include <QPushButton>
 
+#include "app/ui/Controlli.h"
 #include "app/ui/Servizi.h"
 #include "print/ui/StampaGriglia.h"
 #include "spy/ui/Griglia90.h"
 
 namespace ruotario {
-
-namespace {
-
-QPushButton* pulsante(const char* nome, const QString& testo, QWidget* parent) {
-  auto* p = new QPushButton(testo, parent);
-  p->setObjectName(QString::fromLatin1(nome));
-  p->setAutoDefault(false);
-  return p;
-}
-
-}  // namespace
 
 PannelloRisultati::PannelloRisultati(const QString& titolo, QWidget* parent)
     : QGroupBox(titolo, parent), griglia_(new Griglia90(this)) {

@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 
 #include "archive/FileArchivio.h"
 
@@ -46,6 +47,15 @@ void CampiFileArchivio::mostra(const DatiFileArchivio& dati) {
 
 void CampiFileArchivio::svuota() {
   for (QLineEdit* c : {percorso_, dimensione_, totale_, data_}) c->clear();
+}
+
+QPlainTextEdit* NuovoTestoInformativo(QWidget* padre, const QString& testo) {
+  auto* info = new QPlainTextEdit(padre);
+  info->setObjectName(QStringLiteral("Text1"));
+  info->setReadOnly(true);
+  info->setMaximumHeight(90);
+  info->setPlainText(testo);
+  return info;
 }
 
 }  // namespace ruotario

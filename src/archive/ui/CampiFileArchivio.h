@@ -1,12 +1,14 @@
 #pragma once
 // The four read-only fields the import and export windows show for one
-// archive file: path, size in KB, number of draws, date of the last draw.
+// archive file: path, size in KB, number of draws, date of the last draw;
+// and the information box the two windows also share.
 
 #include <QString>
 #include <QStringList>
 
 class QGridLayout;
 class QLineEdit;
+class QPlainTextEdit;
 class QWidget;
 
 namespace ruotario {
@@ -30,5 +32,8 @@ class CampiFileArchivio {
   QLineEdit* totale_;
   QLineEdit* data_;
 };
+
+// The read-only "Text1" box of both windows, with what the user should know.
+QPlainTextEdit* NuovoTestoInformativo(QWidget* padre, const QString& testo);
 
 }  // namespace ruotario

@@ -59,15 +59,12 @@ frmesportaarchivi::frmesportaarchivi(QWidget* parent) : QWidget(parent) {
   connect(esporta, &QPushButton::clicked, this, &frmesportaarchivi::Esporta);
   connect(esci, &QPushButton::clicked, this, &QWidget::close);
 
-  auto* info = new QPlainTextEdit(this);
-  info->setObjectName(QStringLiteral("Text1"));
-  info->setReadOnly(true);
-  info->setMaximumHeight(90);
-  info->setPlainText(
-      QStringLiteral("Le estrazioni sono contenute nel file ESTRAZIONI.TXT memorizzato nella cartella: ") +
-      testo(Stato().AppDir) +
-      QStringLiteral("\nSe il file risultasse troppo grande per essere contenuto su un floppy è possibile copiare il "
-                     "file su una Pen Drive o su un cd-rom usando un programma di masterizzazione"));
+  auto* info = NuovoTestoInformativo(
+      this, QStringLiteral("Le estrazioni sono contenute nel file ESTRAZIONI.TXT memorizzato nella cartella: ") +
+                testo(Stato().AppDir) +
+                QStringLiteral(
+                    "\nSe il file risultasse troppo grande per essere contenuto su un floppy è possibile copiare il "
+                    "file su una Pen Drive o su un cd-rom usando un programma di masterizzazione"));
 
   auto* destinazione = new QGridLayout;
   destinazione->addWidget(scelta, 0, 0);

@@ -55,15 +55,12 @@ frmimportaarchivi::frmimportaarchivi(QWidget* parent) : QWidget(parent) {
   connect(importa, &QPushButton::clicked, this, &frmimportaarchivi::Importa);
   connect(esci, &QPushButton::clicked, this, &QWidget::close);
 
-  auto* info = new QPlainTextEdit(this);
-  info->setObjectName(QStringLiteral("Text1"));
-  info->setReadOnly(true);
-  info->setMaximumHeight(90);
-  info->setPlainText(
+  auto* info = NuovoTestoInformativo(
+      this,
       QStringLiteral("ATTENZIONE!!! L'importazione del file è un' operazione che potrebbe causare la cancellazione di "
                      "tutti i dati nell'archivio del computer di DESTINAZIONE. ") +
-      QStringLiteral("E' possibile importare manualmente il file estrazioni.txt copiandolo nella cartella: ") +
-      testo(Stato().AppDir));
+          QStringLiteral("E' possibile importare manualmente il file estrazioni.txt copiandolo nella cartella: ") +
+          testo(Stato().AppDir));
 
   auto* comandi = new QGridLayout;
   comandi->addWidget(new QLabel(QStringLiteral("(Passo 1)"), this), 0, 0);

@@ -156,18 +156,22 @@ ArchivioEstrazioni ArchivioEstrazioni::DaTesto(std::string_view testo) {
 }
 
 ArchivioEstrazioni ArchivioEstrazioni::CaricaArchivio(const std::string& percorso) {
+  return LeggiArchivio(percorso).value_or(ArchivioEstrazioni());
+}
+
+std::optional<ArchivioEstrazioni> ArchivioEstrazioni::LeggiArchivio(const std::string& percorso) {
   const Descrittore f(percorso);
-  if (f.fd() < 0) return {};
+  if (f.fd() < 0) return std::nullopt;
   Blocco blocco(dimensione(f.fd()));
   const long long n = leggiFino(f.fd(), blocco.dati(), blocco.lunghezza());
-  if (n < 0) return {};
+  if (n < 0) return std::nullopt;
   const auto letti = static_cast<std::size_t>(n);
   if (letti < blocco.lunghezza()) {
     blocco.accorcia(letti);
   } else {
     // The file may have grown since its size was taken (or had no size to take).
     std::string resto;
-    if (!leggiResto(f.fd(), resto)) return {};
+    if (!leggiResto(f.fd(), resto)) return std::nullopt;
     if (!resto.empty()) {
       Blocco tutto(letti + resto.size());
       if (letti > 0) std::memcpy(tutto.dati(), blocco.dati(), letti);

@@ -10,9 +10,11 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "archive/Estrazione.h"
@@ -23,9 +25,25 @@ class ArchivioEstrazioni {
  public:
   ArchivioEstrazioni() = default;
   explicit ArchivioEstrazioni(std::vector<Estrazione> estrazioni);
+  ArchivioEstrazioni(const ArchivioEstrazioni&) = default;
+  ArchivioEstrazioni& operator=(const ArchivioEstrazioni&) = default;
+  // A moved-from archive is empty: its records went with the text they point into.
+  ArchivioEstrazioni(ArchivioEstrazioni&& altro) noexcept
+      : contenuto_(std::move(altro.contenuto_)),
+        record_(std::exchange(altro.record_, nullptr)),
+        conta_(std::exchange(altro.conta_, 0)) {}
+  ArchivioEstrazioni& operator=(ArchivioEstrazioni&& altro) noexcept {
+    contenuto_ = std::move(altro.contenuto_);
+    record_ = std::exchange(altro.record_, nullptr);
+    conta_ = std::exchange(altro.conta_, 0);
+    return *this;
+  }
 
   // Reads the file at `percorso`; a missing file gives an empty archive.
   static ArchivioEstrazioni CaricaArchivio(const std::string& percorso);
+  // The same, but nullopt when the file cannot be opened or read, so a caller
+  // can tell a failed read from an archive without draws.
+  static std::optional<ArchivioEstrazioni> LeggiArchivio(const std::string& percorso);
   // Splits archive text already in memory by the same rules (the text is copied).
   static ArchivioEstrazioni DaTesto(std::string_view testo);
 

@@ -174,9 +174,13 @@ EsitoScrittura RiscriviRecord(const std::string& percorso, std::string record, i
 
 EsitoScrittura SostituisciFile(const std::string& percorso, std::string_view contenuto, const std::string& temporaneo) {
   const std::string tmp = temporaneo.empty() ? percorso + ".tmp" : temporaneo;
+  // A file replaced keeps its permissions: a private archive stays private.
+  struct stat attuale {};
+  const bool esiste = ::stat(percorso.c_str(), &attuale) == 0;
   {
     Descrittore fd(::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
     if (fd.get() < 0) return errore("Impossibile creare il file " + tmp + ": " + descrizioneErrno());
+    if (esiste) ::fchmod(fd.get(), attuale.st_mode & 07777);
     if (!scriviTutto(fd.get(), contenuto, 0) || ::fsync(fd.get()) != 0 || !fd.chiudi()) {
       const std::string causa = descrizioneErrno();
       ::unlink(tmp.c_str());

@@ -46,12 +46,17 @@ int ComandoInfo(Argomenti& a, std::ostream& out, std::ostream& err) {
   const std::string percorso = a.archivio();
   const Formato formato = a.formato();
   a.fine();
-  if (!EsisteFile(percorso) || !std::ifstream(percorso)) {
+  if (!EsisteFile(percorso)) {
     err << "Archivio non trovato: " << percorso << '\n';
     return 1;
   }
   // One read: the archive keeps the text it was split from.
-  const ArchivioEstrazioni archivio = ArchivioEstrazioni::CaricaArchivio(percorso);
+  const auto letto = ArchivioEstrazioni::LeggiArchivio(percorso);
+  if (!letto) {
+    err << "Impossibile leggere l'archivio: " << percorso << '\n';
+    return 1;
+  }
+  const ArchivioEstrazioni& archivio = *letto;
   const std::string_view testo = archivio.Testo();
   const EsitoValidita validita = ControllaValidita(testo);
   const std::string prima = archivio.Vuoto() ? "" : std::string(archivio[1].Data());

@@ -56,7 +56,12 @@ std::optional<Accodata> accoda(const EsitoFiltro& f, const std::string& percorso
     err << "Archivio non trovato: " << percorso << '\n';
     return std::nullopt;
   }
-  const ArchivioEstrazioni archivio = ArchivioEstrazioni::CaricaArchivio(percorso);
+  const auto letto = ArchivioEstrazioni::LeggiArchivio(percorso);
+  if (!letto) {
+    err << "Impossibile leggere l'archivio: " << percorso << '\n';
+    return std::nullopt;
+  }
+  const ArchivioEstrazioni& archivio = *letto;
   if (!forza) {
     if (!f.Completo()) {
       err << "Estrazione non accodata perché incompleta (--forza per accodarla con 00 al posto dei numeri "

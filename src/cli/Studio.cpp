@@ -10,8 +10,12 @@ std::optional<ArchivioEstrazioni> CaricaArchivioStudio(const std::string& percor
     err << "Archivio non trovato: " << percorso << '\n';
     return std::nullopt;
   }
-  ArchivioEstrazioni archivio = ArchivioEstrazioni::CaricaArchivio(percorso);
-  if (archivio.Vuoto()) {
+  auto archivio = ArchivioEstrazioni::LeggiArchivio(percorso);
+  if (!archivio) {
+    err << "Impossibile leggere l'archivio: " << percorso << '\n';
+    return std::nullopt;
+  }
+  if (archivio->Vuoto()) {
     err << "L'archivio non contiene estrazioni: " << percorso << '\n';
     return std::nullopt;
   }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "archive/ArchivioEstrazioni.h"
 #include "support/ArchivioProva.h"
 #include "support/SenzaPrivilegi.h"
@@ -75,6 +77,11 @@ TEST(RiscriviRecord, ChangesOnlyTheRecordsBytes) {
   EXPECT_EQ(CartellaTemporanea::Leggi(f), Unisci({kNuovo, kR1.substr(0, 100) + std::string(21, ' '), kNuovo}));
   ASSERT_TRUE(RiscriviRecord(f, kR3 + "123456789", 2, false));  // cut to 121
   EXPECT_EQ(CartellaTemporanea::Leggi(f), Unisci({kNuovo, kR3, kNuovo}));
+  // The corrected file is a new one put in place: it keeps the archive's permissions.
+  std::filesystem::permissions(f, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  ASSERT_TRUE(RiscriviRecord(f, kNuovo, 2, false));
+  EXPECT_EQ(std::filesystem::status(f).permissions() & std::filesystem::perms::all,
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 }
 
 TEST(RiscriviRecord, RefusesFilesWithoutTheFixedLayout) {

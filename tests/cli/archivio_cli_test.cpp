@@ -22,6 +22,10 @@ TEST(CliArchivio, InfoInJsonAndText) {
   const Uscita t = EseguiCli("info --archivio=" + f);
   EXPECT_EQ(t.stato, 0);
   EXPECT_NE(t.testo.find("Estrazioni         2"), std::string::npos) << t.testo;
+  // A file that exists but cannot be read is an error, not an empty archive.
+  const Uscita illeggibile = EseguiCli("info --archivio /proc/self/mem");
+  EXPECT_EQ(illeggibile.stato, 1);
+  EXPECT_NE(illeggibile.errori.find("Impossibile leggere l'archivio"), std::string::npos) << illeggibile.errori;
 }
 
 TEST(CliArchivio, VerificaExitStatusFollowsTheValidityCheck) {

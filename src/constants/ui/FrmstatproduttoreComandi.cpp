@@ -250,16 +250,9 @@ void Frmstatproduttore::StampaRicerca() {
     case 3: tabella = frequentiGriglia_->TestoTabella(); break;
     default: tabella = GrigliaDaTabella(*vincenti_); break;
   }
-  // The blanks that widen the headings on screen would push them past the
-  // printed columns.
-  for (std::string& t : tabella.intestazioni) t = QString::fromStdString(t).trimmed().toStdString();
   // Two pages hold 90 rows: a longer list of wins says what it leaves out.
-  const int righe = static_cast<int>(tabella.righe.size());
-  QString sottotitolo = QString::fromStdString(intestazione.Sottotitolo);
-  if (righe > kRigheStampabili)
-    sottotitolo += QStringLiteral("  (stampate le prime %1 di %2 righe)").arg(kRigheStampabili).arg(righe);
-  StampaGrigliaTxt(tabella, QString::fromStdString(intestazione.Titolo), sottotitolo,
-                   righe > kRigheStampabili ? kRigheStampabili : 0, this);
+  StampaPrimeRighe(tabella, QString::fromStdString(intestazione.Titolo),
+                   QString::fromStdString(intestazione.Sottotitolo), kRigheStampabili, this);
 }
 
 }  // namespace ruotario

@@ -84,6 +84,13 @@ void StampaGrigliaTxt(const GrigliaTesto& Griglia, const QString& Titolo, const 
         padre, QStringLiteral("Si è verificato il seguente errore durante la stampa (StampaGrigliaTxt): ") + errore);
 }
 
+void StampaPrimeRighe(const GrigliaTesto& Griglia, const QString& Titolo, QString Sottotitolo, int massimo,
+                      QWidget* padre) {
+  const int righe = static_cast<int>(Griglia.righe.size());
+  if (righe > massimo) Sottotitolo += QStringLiteral("  (stampate le prime %1 di %2 righe)").arg(massimo).arg(righe);
+  StampaGrigliaTxt(Griglia, Titolo, Sottotitolo, righe > massimo ? massimo : 0, padre);
+}
+
 GrigliaTesto GrigliaDaTabella(const QTableWidget& tabella) {
   GrigliaTesto g;
   const int colonne = tabella.columnCount();

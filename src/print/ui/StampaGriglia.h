@@ -21,6 +21,11 @@ namespace ruotario {
 void StampaGrigliaTxt(const GrigliaTesto& Griglia, const QString& Titolo, const QString& Sottotitolo, int RigheMax,
                       QWidget* padre = nullptr);
 
+// The same for a table that may be very long: at most `massimo` rows are
+// printed, and the second heading line then says how many of how many.
+void StampaPrimeRighe(const GrigliaTesto& Griglia, const QString& Titolo, QString Sottotitolo, int massimo,
+                      QWidget* padre = nullptr);
+
 // The table of a grid widget as text: headings from the horizontal header,
 // cells as displayed (missing items are empty).
 GrigliaTesto GrigliaDaTabella(const QTableWidget& tabella);

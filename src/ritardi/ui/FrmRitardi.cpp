@@ -27,6 +27,7 @@ namespace {
 // Pair list lengths offered; the last entry shows them all.
 constexpr int kVociAmbi[] = {20, 50, 100, 200, 500};
 constexpr int kAmbiPredefiniti = 2;  // list position of 100
+constexpr int kRigheStampabiliRitardi = 1000;
 
 Griglia90* griglia(const char* nome, QWidget* parent) {
   auto* g = new Griglia90(parent);
@@ -101,8 +102,12 @@ void FrmRitardi::costruisci() {
   layout->addWidget(parametri, 0);
   layout->addWidget(schede_, 1);
 
-  for (QComboBox* c : {ruota_, inizio_, fine_, quantiAmbi_})
-    connect(c, &QComboBox::currentIndexChanged, this, &FrmRitardi::Calcola);
+  for (QComboBox* c : {ruota_, inizio_, fine_}) connect(c, &QComboBox::currentIndexChanged, this, &FrmRitardi::Calcola);
+  // The number of pairs shown only cuts the list the last study gave.
+  connect(quantiAmbi_, &QComboBox::currentIndexChanged, this, [this] {
+    vociAmbi_ = PiuRitardatari(VociAmbi(esito_), ambiMostrati());
+    mostra(true);
+  });
   connect(stampa, &QPushButton::clicked, this, &FrmRitardi::Stampa);
   connect(nonOrdinare, &QPushButton::clicked, this, &FrmRitardi::NonOrdinare);
   connect(aiuto, &QPushButton::clicked, this, &FrmRitardi::Aiuto);
@@ -176,16 +181,14 @@ void FrmRitardi::NonOrdinare() { mostra(false); }
 Griglia90* FrmRitardi::grigliaCorrente() const { return schede_->currentIndex() == 1 ? ambi_ : numeri_; }
 
 void FrmRitardi::Stampa() {
-  const Griglia90* g = grigliaCorrente();
-  GrigliaTesto tabella;
-  for (const QString& t : g->Titoli()) tabella.intestazioni.push_back(t.toStdString());
-  tabella.righe = g->Righe();
+  const GrigliaTesto tabella = grigliaCorrente()->TestoTabella();
   const QString titolo = QString::fromUtf8(kTitoloRitardi) + QStringLiteral(" - ") +
                          schede_->tabText(schede_->currentIndex()) + QStringLiteral(" - Ruota: ") +
                          ruota_->currentText();
   const QString sottotitolo =
       QStringLiteral("Ricerca DA: ") + inizio_->currentText() + QStringLiteral(" A: ") + fine_->currentText();
-  StampaGrigliaTxt(tabella, titolo, sottotitolo, 0, this);
+  // All the pairs of all wheels are 40,050 rows: a print stops at twenty-odd pages.
+  StampaPrimeRighe(tabella, titolo, sottotitolo, kRigheStampabiliRitardi, this);
 }
 
 void FrmRitardi::Aiuto() { messaggi().avviso(this, QString::fromUtf8(kMessaggioAiutoRitardi)); }

@@ -215,12 +215,13 @@ void FinestraSpia::IniziaRicerca() {
 
   ConteggioInCorso conteggio(totale_);
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  esito_ = RicercaSpia(Parametri(), Stato().ArchivePath, std::ref(conteggio));
+  const ParametriRicerca parametri = Parametri();
+  esito_ = RicercaSpia(parametri, Stato().ArchivePath, std::ref(conteggio));
   QApplication::restoreOverrideCursor();
 
   if (esito_.TotaleEstrazioni > 0) totale_->setText(QString::number(esito_.TotaleEstrazioni));
   casi_->setText(QString::number(esito_.CasiGiocabili));
-  const BaseCasoSpia caso = BaseCasoRicerca(esito_, Parametri().SortiteUniche);
+  const BaseCasoSpia caso = BaseCasoRicerca(esito_, parametri.SortiteUniche);
   puroCaso_->setText(QString::fromStdString(TestoBaseCasoSpia(caso, Griglia90::SeparatoreDecimale())));
   RigheTabella righe;
   righe.reserve(kNumeriLotto);

@@ -42,10 +42,7 @@ void PannelloRisultati::Top10() { griglia_->TieniMigliori(10); }
 void PannelloRisultati::Aiuto() { messaggi().avviso(this, QString::fromUtf8(kMessaggioAiutoSpia)); }
 
 void PannelloRisultati::Stampa(const IntestazioneStampa& intestazione) {
-  GrigliaTesto tabella;
-  for (const QString& t : griglia_->Titoli()) tabella.intestazioni.push_back(t.toStdString());
-  tabella.righe = griglia_->Righe();
-  StampaGrigliaTxt(tabella, QString::fromStdString(intestazione.Titolo),
+  StampaGrigliaTxt(griglia_->TestoTabella(), QString::fromStdString(intestazione.Titolo),
                    QString::fromStdString(intestazione.Sottotitolo), 0, this);
 }
 

@@ -133,6 +133,17 @@ class StampaGrigliaTest : public QObject {
         QRegularExpression(QStringLiteral("\\s90\\s+190\\s+1,500\\s+7\\s+by Ruotario\\s*$")).match(testo).hasMatch(),
         qPrintable(testo.right(200)));
   }
+
+  void aLongTableStopsAtItsLimitAndSaysSo() {
+    GrigliaTesto g{{"Numero", "Sortite"}, {}};
+    for (int i = 1; i <= 5; ++i) g.righe.push_back({QString::asprintf("%02d", i).toStdString(), "107"});
+    messaggi_ = FintiMessaggi();
+    stampante_.printer().setOutputFileName(cartella_.filePath("prime.pdf"));
+    StampaPrimeRighe(g, "Titolo", "Sottotitolo", 3);
+    const QString testo = TestoPdf(cartella_.filePath("prime.pdf"));
+    QVERIFY2(testo.simplified().contains("Sottotitolo (stampate le prime 3 di 5 righe)"), qPrintable(testo));
+    QCOMPARE(NumeriStampati(testo).keys(), (QList<QString>{"01", "02", "03"}));
+  }
 };
 
 QTEST_MAIN(StampaGrigliaTest)

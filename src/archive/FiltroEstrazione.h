@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/NumeriLotto.h"
 #include "archive/ScritturaArchivio.h"
 
 namespace ruotario {
@@ -24,8 +25,11 @@ inline constexpr IntervalloDate kIntervalloDataEstrazione{{1, 1, 1939}, {31, 12,
 
 // Index 0 is the Nazionale wheel, 1..10 the wheels in `Ruota` order.
 inline constexpr int kRuoteFiltrate = 11;
-inline constexpr std::array<std::string_view, kRuoteFiltrate> kNomiRuoteFiltro = {
-    "Nazionale", "Bari", "Cagliari", "Firenze", "Genova", "Milano", "Napoli", "Palermo", "Roma", "Torino", "Venezia"};
+inline constexpr std::array<std::string_view, kRuoteFiltrate> kNomiRuoteFiltro = [] {
+  std::array<std::string_view, kRuoteFiltrate> nomi{"Nazionale"};
+  for (std::size_t r = 0; r < kNomiRuote.size(); ++r) nomi[r + 1] = kNomiRuote[r];
+  return nomi;
+}();
 
 // [wheel 0..10][place 0..4]: empty or two digits "01".."90".
 using NumeriFiltrati = std::array<std::array<std::string, 5>, kRuoteFiltrate>;

@@ -26,7 +26,6 @@ EsitoMiglioreAmbata CercaMiglioreAmbata(const ParametriMiglioreAmbata& p, const 
   const VistaRuota vista(archivio, p.Statistica.Ruota, p.Statistica.Inizio, p.Statistica.Fine);
   const auto indice = static_cast<std::size_t>(p.Varia);
   const std::array<FigureCandidato, 91> figure = FigureCandidati(p.Statistica, static_cast<int>(indice), vista);
-  ParametriStatistica prova = p.Statistica;
 
   int c = 0;
   bool stop = false;
@@ -34,8 +33,7 @@ EsitoMiglioreAmbata CercaMiglioreAmbata(const ParametriMiglioreAmbata& p, const 
   // number that was tried (a skipped first candidate would otherwise win untried).
   while (c <= 89 && !(stop && r.CandidatiProvati > 0)) {
     ++c;
-    if (CandidatoDaProvare(prova, p.Varia, c)) {
-      prova.Ambata[indice] = c;
+    if (CandidatoDaProvare(p.Statistica, p.Varia, c)) {
       const FigureCandidato& e = figure[static_cast<std::size_t>(c)];
       ++r.CandidatiProvati;
       const bool meglio =

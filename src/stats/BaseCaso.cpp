@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/Formato.h"
+#include "app/NumeriLotto.h"
 
 namespace ruotario {
 
@@ -89,8 +90,7 @@ int AmbateDistinte(const ParametriStatistica& p) {
   for (std::size_t j = 0; j < 3; ++j) {
     if (!p.Attiva[j]) continue;
     // The draw is compared with DueCifre(Fuori90(value)): reduce the same way.
-    const std::string t = TestoAmbata(p.Ambata[j]);
-    const int v = (t[0] - '0') * 10 + (t[1] - '0');
+    const int v = ValoreTesto(TestoAmbata(p.Ambata[j]));
     if (v < 1 || v > 90 || vista[static_cast<std::size_t>(v)]) continue;
     vista[static_cast<std::size_t>(v)] = true;
     ++k;

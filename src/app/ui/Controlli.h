@@ -1,13 +1,20 @@
 #pragma once
 // Labels and buttons created under the names the tests and the menus look them up by,
-// and the running count a long computation shows.
+// the running count a long computation shows, and the locale's decimal separator.
 
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QString>
 
 namespace ruotario {
+
+// The decimal separator of the user's locale, as the tables write their figures.
+inline char SeparatoreDecimale() {
+  const QString punto = QLocale().decimalPoint();
+  return (punto.size() == 1 && punto.at(0).unicode() < 128) ? static_cast<char>(punto.at(0).unicode()) : '.';
+}
 
 inline QLabel* etichetta(const char* nome, const QString& testo, QWidget* parent) {
   auto* l = new QLabel(testo, parent);

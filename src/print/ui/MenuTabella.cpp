@@ -3,10 +3,10 @@
 #include <QAction>
 #include <QWidget>
 
+#include "app/ui/Controlli.h"
 #include "app/ui/Servizi.h"
 #include "archive/ScritturaArchivio.h"
 #include "print/TabellaCsv.h"
-#include "spy/ui/Griglia90.h"
 
 namespace ruotario {
 
@@ -16,8 +16,7 @@ void EsportaCsvTabella(QWidget* padre, const GrigliaTesto& tabella) {
   const QString percorso = dialoghiFile().salvaFile(padre, QStringLiteral("Esporta CSV"), QStringLiteral("tabella.csv"),
                                                     QStringLiteral("File CSV (*.csv);;Tutti i file (*)"));
   if (percorso.isEmpty()) return;
-  const EsitoScrittura esito =
-      SostituisciFile(percorso.toStdString(), TestoCsv(tabella, Griglia90::SeparatoreDecimale()));
+  const EsitoScrittura esito = SostituisciFile(percorso.toStdString(), TestoCsv(tabella, SeparatoreDecimale()));
   if (!esito)
     messaggi().errore(padre, QStringLiteral("Errore (Esporta CSV) ") + QString::fromStdString(esito.Messaggio));
 }

@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QScrollBar>
 
+#include "app/ui/Controlli.h"
 #include "print/TabellaCsv.h"
 #include "print/ui/MenuTabella.h"
 #include "spy/EsitoRicerca.h"
@@ -134,10 +135,7 @@ void Griglia90::CentraColonne() {
   modello_->cambia([&] { modello_->centrate = true; });
 }
 
-char Griglia90::SeparatoreDecimale() {
-  const QString punto = QLocale().decimalPoint();
-  return (punto.size() == 1 && punto.at(0).unicode() < 128) ? static_cast<char>(punto.at(0).unicode()) : '.';
-}
+char Griglia90::SeparatoreDecimale() { return ruotario::SeparatoreDecimale(); }
 
 void Griglia90::adattaColonne() {
   const QFontMetrics metriche(horizontalHeader()->font());

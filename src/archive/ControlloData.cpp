@@ -1,18 +1,10 @@
 #include "archive/ControlloData.h"
 
 #include <cstdio>
-#include <tuple>
 
 namespace ruotario {
 
 namespace {
-
-bool bisestile(int anno) { return (anno % 4 == 0 && anno % 100 != 0) || anno % 400 == 0; }
-
-int giorniDelMese(int mese, int anno) {
-  constexpr int giorni[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return mese == 2 && bisestile(anno) ? 29 : giorni[mese - 1];
-}
 
 // Reads 1..maxCifre digits at `testo`, advancing it.
 std::optional<int> cifre(std::string_view& testo, std::size_t minCifre, std::size_t maxCifre) {
@@ -31,9 +23,20 @@ bool separatore(std::string_view& testo) {
   return true;
 }
 
-auto chiave(const DataEstrazione& d) { return std::tuple(d.anno, d.mese, d.giorno); }
-
 }  // namespace
+
+bool DataValida(const DataEstrazione& d) {
+  static constexpr int giorni[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (d.anno < 1 || d.anno > 9999 || d.mese < 1 || d.mese > 12 || d.giorno < 1) return false;
+  const bool bisestile = (d.anno % 4 == 0 && d.anno % 100 != 0) || d.anno % 400 == 0;
+  return d.giorno <= giorni[d.mese - 1] + (d.mese == 2 && bisestile ? 1 : 0);
+}
+
+int ConfrontaDate(const DataEstrazione& a, const DataEstrazione& b) {
+  const long x = a.anno * 10000L + a.mese * 100L + a.giorno;
+  const long y = b.anno * 10000L + b.mese * 100L + b.giorno;
+  return x < y ? -1 : (x > y ? 1 : 0);
+}
 
 std::optional<DataEstrazione> DataDaTesto(std::string_view testo) {
   while (!testo.empty() && testo.front() == ' ') testo.remove_prefix(1);
@@ -44,8 +47,9 @@ std::optional<DataEstrazione> DataDaTesto(std::string_view testo) {
   if (!mese || !separatore(testo)) return std::nullopt;
   const auto anno = cifre(testo, 4, 4);
   if (!anno || !testo.empty()) return std::nullopt;
-  if (*mese < 1 || *mese > 12 || *giorno < 1 || *giorno > giorniDelMese(*mese, *anno) || *anno < 1) return std::nullopt;
-  return DataEstrazione{*giorno, *mese, *anno};
+  const DataEstrazione data{*giorno, *mese, *anno};
+  if (!DataValida(data)) return std::nullopt;
+  return data;
 }
 
 std::string TestoData(const DataEstrazione& data) {
@@ -60,13 +64,13 @@ ControlloData ControllaDataNuova(const ArchivioEstrazioni& archivio, const DataE
   esito.UltimaData = std::string(archivio.Ultima().Data());
   for (const Estrazione& e : archivio) {
     const auto d = DataDaTesto(e.Data());
-    if (d && chiave(*d) == chiave(data)) {
+    if (d && ConfrontaDate(*d, data) == 0) {
       esito.Nota = NotaData::GiaPresente;
       return esito;
     }
   }
   const auto ultima = DataDaTesto(esito.UltimaData);
-  if (ultima && chiave(data) <= chiave(*ultima)) esito.Nota = NotaData::NonSuccessiva;
+  if (ultima && ConfrontaDate(data, *ultima) <= 0) esito.Nota = NotaData::NonSuccessiva;
   return esito;
 }
 

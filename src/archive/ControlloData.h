@@ -24,6 +24,11 @@ enum class NotaData {
   NonSuccessiva,  // on or before the date of the last stored draw
 };
 
+// True when the date exists in the calendar.
+bool DataValida(const DataEstrazione& d);
+// -1, 0, 1 as a is before, equal to or after b.
+int ConfrontaDate(const DataEstrazione& a, const DataEstrazione& b);
+
 struct ControlloData {
   NotaData Nota = NotaData::Nessuna;
   std::string UltimaData;  // the last stored draw's date as stored

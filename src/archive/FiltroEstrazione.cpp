@@ -30,19 +30,6 @@ bool numero(std::string_view s, std::size_t minimo, std::size_t massimo, int& va
 
 }  // namespace
 
-bool DataValida(const DataEstrazione& d) {
-  static constexpr std::array<int, 12> giorni = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (d.anno < 1 || d.anno > 9999 || d.mese < 1 || d.mese > 12 || d.giorno < 1) return false;
-  const bool bisestile = (d.anno % 4 == 0 && d.anno % 100 != 0) || d.anno % 400 == 0;
-  return d.giorno <= giorni[static_cast<std::size_t>(d.mese - 1)] + (d.mese == 2 && bisestile ? 1 : 0);
-}
-
-int ConfrontaDate(const DataEstrazione& a, const DataEstrazione& b) {
-  const long x = a.anno * 10000L + a.mese * 100L + a.giorno;
-  const long y = b.anno * 10000L + b.mese * 100L + b.giorno;
-  return x < y ? -1 : (x > y ? 1 : 0);
-}
-
 std::optional<DataEstrazione> LeggiDataToken(std::string_view token) {
   if (token.size() < 8 || token.size() > kTokenMassimo) return std::nullopt;
   const std::size_t primo = token.find_first_of("/-");

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "app/NumeriLotto.h"
+#include "archive/ControlloData.h"
 #include "archive/ScritturaArchivio.h"
 
 namespace ruotario {
@@ -33,11 +34,6 @@ inline constexpr std::array<std::string_view, kRuoteFiltrate> kNomiRuoteFiltro =
 
 // [wheel 0..10][place 0..4]: empty or two digits "01".."90".
 using NumeriFiltrati = std::array<std::array<std::string, 5>, kRuoteFiltrate>;
-
-// True when the date exists in the calendar.
-bool DataValida(const DataEstrazione& d);
-// -1, 0, 1 as a is before, equal to or after b.
-int ConfrontaDate(const DataEstrazione& a, const DataEstrazione& b);
 
 // A token read day first as a date: day and month of one or two digits and a
 // year of two or four digits, separated by two equal "/" or "-"; at least 8

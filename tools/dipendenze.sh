@@ -3,7 +3,8 @@
 set -euo pipefail
 
 pacchetti=(cmake make g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-  fonts-liberation xvfb xauth poppler-utils clang-format desktop-file-utils dpkg-dev clang)
+  fonts-liberation xvfb xauth poppler-utils clang-format desktop-file-utils dpkg-dev clang
+  qt6-charts-dev libqt6opengl6-dev qt6-svg-dev qt6-translations-l10n libc-l10n libcurl4-openssl-dev libzip-dev libsqlite3-dev)
 
 mancanti=()
 for p in "${pacchetti[@]}"; do

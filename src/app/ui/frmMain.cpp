@@ -135,6 +135,10 @@ void frmMain::creaMenu() {
   };
   for (const auto& [nome, testo] : vociSpie) voceFinestra(spie, QString::fromUtf8(nome), QString::fromUtf8(testo));
 
+  // The studies added later sit right after the spy studies, before the view menu.
+  QMenu* ritardi = menuPrincipale(QStringLiteral("mnuRitardi"), QStringLiteral("&Ritardi"));
+  voceFinestra(ritardi, QStringLiteral("mnuRitardiFrequenze"), QStringLiteral("Ritardi e &frequenze"));
+
   menuVisualizza_ = menuPrincipale(QStringLiteral("mnuView"), QStringLiteral("&Visualizza"));
   // The toolbar's own toggle: the frame's context menu shows the same action,
   // so the check mark always tells whether the toolbar is shown.
@@ -178,9 +182,6 @@ void frmMain::creaMenu() {
   QAction* esci = voce(nullptr, QStringLiteral("mnuFileExit"), QStringLiteral("&Exit"));
   barra->addAction(esci);
   connect(esci, &QAction::triggered, this, &QWidget::close);
-
-  QMenu* ritardi = menuPrincipale(QStringLiteral("mnuRitardi"), QStringLiteral("&Ritardi"));
-  voceFinestra(ritardi, QStringLiteral("mnuRitardiFrequenze"), QStringLiteral("Ritardi e &frequenze"));
 }
 
 void frmMain::creaBarre() {

@@ -67,7 +67,7 @@ class frmMainTest : public QObject {
     QStringList barra;  // "&Exit" acts from the bar itself
     for (QAction* a : m.menuBar()->actions()) barra << a->objectName();
     QCOMPARE(barra,
-             QStringList({"munarcestr", "mnusupsp", "mnuspie", "mnuView", "mnuHelp", "mnuFileExit", "mnuRitardi"}));
+             QStringList({"munarcestr", "mnusupsp", "mnuspie", "mnuRitardi", "mnuView", "mnuHelp", "mnuFileExit"}));
     QVERIFY(!azione(m, "mnuFileExit")->menu());
     // Every menu's entries and separators, top to bottom ("-" marks a separator).
     const std::pair<const char*, const char*> ordine[] = {

@@ -14,6 +14,7 @@ int ComandoInfo(Argomenti& a, std::ostream& out, std::ostream& err);
 int ComandoVerifica(Argomenti& a, std::ostream& out, std::ostream& err);
 int ComandoImporta(Argomenti& a, std::ostream& out, std::ostream& err);
 int ComandoEsporta(Argomenti& a, std::ostream& out, std::ostream& err);
+int ComandoAggiorna(Argomenti& a, std::ostream& out, std::ostream& err);
 int ComandoFiltra(Argomenti& a, std::ostream& out, std::ostream& err);
 int ComandoEsempio(Argomenti& a, std::ostream& out, std::ostream& err);
 int ComandoSpia(Argomenti& a, std::ostream& out, std::ostream& err);

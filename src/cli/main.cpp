@@ -45,6 +45,20 @@ constexpr VoceComando kComandi[] = {
      "  CARTELLA [--archivio FILE] [--sovrascrivi]\n"
      "  Un estrazioni.txt già presente nella cartella viene sostituito solo con --sovrascrivi.\n"
      "  Stato di uscita 1 quando la copia non è avvenuta.\n"},
+    {"aggiorna", ComandoAggiorna, "aggiorna l'archivio dagli archivi pubblicati (predefinito: l'archivio ufficiale)",
+     "  [--da URL|FILE|CARTELLA]...  fonti da leggere, anche più di una (predefinita: l'indirizzo ufficiale);\n"
+     "               formati riconosciuti dal contenuto: archivio storico (data TAB ruota TAB numeri),\n"
+     "               file per ruota, CSV data;ruota;numero1..numero5, archivio di Ruotario, e ZIP di questi\n"
+     "  [--sostituisci]  le date in conflitto prendono i numeri delle fonti\n"
+     "  [--inserisci]    inserisce le date mancanti precedenti all'ultima (i numeri dei record successivi cambiano)\n"
+     "  [--prova]        dice che cosa cambierebbe, senza scrivere nulla\n"
+     "  [--archivio FILE] [--formato testo|json]\n"
+     "  Aggiunge in coda le date successive all'ultima estrazione; non modifica mai un'estrazione presente\n"
+     "  senza --sostituisci. Le righe scartate sono elencate. Prima di scrivere copia l'archivio in\n"
+     "  copiaEstrazioni.txt; la ruota Nazionale va in nazionale.txt. JSON: Aggiunte, PrimaData, UltimaData,\n"
+     "  Conflitti, Scartate, Copia (e Inserite, Mancanti, Sostituite, Nazionale, Scritto, Errore).\n"
+     "  Stato di uscita 0 se l'archivio è aggiornato, 1 per un errore, 2 per un errore d'uso, 3 se restano\n"
+     "  conflitti non risolti.\n"},
     {"esempio", ComandoEsempio, "scrive un archivio di esempio casuale sullo standard output",
      "  [--estrazioni N] [--seme S]\n"
      "  Senza --estrazioni segue il calendario reale dal 07/01/1939 ad agosto 2026.\n"},

@@ -1,0 +1,207 @@
+#include "update/Aggiornamento.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <optional>
+
+#include "app/Ambiente.h"
+#include "archive/ArchivioEstrazioni.h"
+#include "archive/ArchivioNazionale.h"
+#include "archive/FileArchivio.h"
+#include "archive/ScritturaArchivio.h"
+#include "update/ScritturaNazionale.h"
+
+namespace ruotario {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string causaErrno() {
+  const int codice = errno;
+  return std::string(codice ? std::strerror(codice) : "errore di lettura") + " (errore " + std::to_string(codice) + ")";
+}
+
+// The files of a folder that may hold draws, by name.
+std::vector<std::string> fileCartella(const std::string& cartella) {
+  std::vector<std::string> file;
+  std::error_code ec;
+  for (fs::directory_iterator it(cartella, ec), fine; !ec && it != fine; it.increment(ec)) {
+    std::error_code e;
+    if (!it->is_regular_file(e)) continue;
+    std::string est = it->path().extension().string();
+    std::transform(est.begin(), est.end(), est.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (est == ".txt" || est == ".csv" || est == ".zip") file.push_back(it->path().string());
+  }
+  std::sort(file.begin(), file.end());
+  return file;
+}
+
+// A text file read whole, or nullopt with the error in `lettura`.
+std::optional<std::string> leggiFile(const std::string& percorso, LetturaFonti& lettura) {
+  std::string dati;
+  errno = 0;
+  if (LeggiFile(percorso, dati)) return dati;
+  lettura.Errore = "Impossibile leggere il file " + percorso + ": " + causaErrno() + ".";
+  return std::nullopt;
+}
+
+bool formatoDiEstrazioni(FormatoFonte f) {
+  return f == FormatoFonte::Storico || f == FormatoFonte::Csv || f == FormatoFonte::Ruotario || f == FormatoFonte::Zip;
+}
+
+// A file read whole, when it may be read; `nullopt` with Errore otherwise.
+std::optional<std::string> leggiTesto(const std::string& percorso, std::string& errore) {
+  std::string testo;
+  if (!EsisteFile(percorso)) return testo;
+  errno = 0;
+  if (LeggiFile(percorso, testo)) return testo;
+  errore = "Impossibile leggere " + percorso + ": " + causaErrno() + ". L'archivio non è stato modificato.";
+  return std::nullopt;
+}
+
+// The one write of an update: each file that changed is first copied whole
+// to its backup, then replaced whole through a temporary file and an atomic
+// rename. The archive goes first: a failure then leaves nazionale.txt as it was.
+std::string scrivi(const std::string& archivio, const std::string& vecchio, bool esisteva, const EsitoUnione& nuovo,
+                   const std::string& vecchioNaz, bool esistevaNaz, const EsitoUnione& nuovoNaz,
+                   EsitoAggiornamento& e) {
+  const std::string cartella = CartellaDi(archivio);
+  if (nuovo.Cambiato) {
+    if (esisteva) {
+      SbloccaArchivio(archivio);
+      const std::string copia = ComponiPercorso(cartella, kNomeCopiaRiserva);
+      const EsitoScrittura c = SostituisciFile(copia, vecchio);
+      if (!c) return "Impossibile creare la copia di riserva: " + c.Messaggio + " L'archivio non è stato modificato.";
+      e.Copia = copia;
+    }
+    const EsitoScrittura s =
+        SostituisciFile(archivio, nuovo.Testo, ComponiPercorso(cartella, kNomeTemporaneoImportazione));
+    if (!s) return "Impossibile scrivere l'archivio: " + s.Messaggio + " L'archivio non è stato modificato.";
+    e.Scritto = true;
+  }
+  if (nuovoNaz.Cambiato) {
+    const EsitoScrittura s = ScriviNazionale(archivio, esistevaNaz ? &vecchioNaz : nullptr, nuovoNaz.Testo);
+    if (!s)
+      return s.Messaggio +
+             (e.Scritto ? " L'archivio delle dieci ruote è stato aggiornato, la ruota Nazionale no." : "");
+    if (esistevaNaz) e.CopiaNazionale = PercorsoCopiaNazionale(archivio);
+    e.Scritto = true;
+  }
+  return {};
+}
+
+}  // namespace
+
+LetturaFonti LeggiFonti(const std::vector<std::string>& fonti, const FunzioneAvanzamento& avanzamento,
+                        OpzioniScaricamento scaricamento) {
+  LetturaFonti l;
+  const std::vector<std::string> elenco = fonti.empty() ? std::vector<std::string>{kIndirizzoUfficiale} : fonti;
+  const auto prosegui = [&](FaseAggiornamento fase, const std::string& fonte, std::int64_t fatto, std::int64_t totale) {
+    if (!avanzamento || avanzamento({fase, fonte, fatto, totale})) return true;
+    l.Annullata = true;
+    l.Errore = "Aggiornamento annullato: l'archivio non è stato modificato.";
+    return false;
+  };
+  const auto leggi = [&](const std::string& nome, const std::string& dati) {
+    return prosegui(FaseAggiornamento::Lettura, nome, static_cast<std::int64_t>(dati.size()), 0) &&
+           LeggiFonte(nome, dati, l);
+  };
+  for (const std::string& fonte : elenco) {
+    if (IndirizzoWeb(fonte)) {
+      scaricamento.Avanzamento = [&](std::int64_t ricevuti, std::int64_t totale) {
+        return prosegui(FaseAggiornamento::Scaricamento, fonte, ricevuti, totale);
+      };
+      EsitoScaricamento s = Scarica(fonte, scaricamento);
+      if (s.Annullato) {
+        l.Righe.clear();
+        return l;
+      }
+      if (!s) {
+        l.Errore = s.Errore;
+        return l;
+      }
+      if (!leggi(fonte, s.Dati)) break;
+      continue;
+    }
+    std::error_code ec;
+    if (!fs::is_directory(fonte, ec)) {
+      if (!EsisteFile(fonte)) {
+        l.Errore = "Il file " + fonte + " non esiste.";
+        return l;
+      }
+      const auto dati = leggiFile(fonte, l);
+      if (!dati || !leggi(fonte, *dati)) break;
+      continue;
+    }
+    bool trovato = false;
+    for (const std::string& file : fileCartella(fonte)) {
+      const auto dati = leggiFile(file, l);
+      if (!dati) break;
+      if (!formatoDiEstrazioni(RiconosciFormato(*dati))) continue;  // a note beside the draws
+      trovato = true;
+      if (!leggi(file, *dati)) break;
+    }
+    if (!l.Errore.empty()) break;
+    if (!trovato) {
+      l.Errore =
+          "La cartella " + fonte + " non contiene file di estrazioni (.txt, .csv o .zip) in un formato conosciuto.";
+      break;
+    }
+  }
+  if (!l.Errore.empty()) {
+    l.Righe.clear();
+    return l;
+  }
+  ConcludiLettura(l);
+  return l;
+}
+
+EsitoAggiornamento ApplicaAggiornamento(const std::string& archivio, const LetturaFonti& lettura,
+                                        const OpzioniUnione& opzioni, bool prova) {
+  EsitoAggiornamento e;
+  e.Prova = prova;
+  e.PercorsoArchivio = archivio;
+  const auto conLettura = [&](StatoAggiornamento stato, std::string messaggio) {
+    e.Stato = stato;
+    e.Messaggio = std::move(messaggio);
+    e.Lettura = lettura;
+    e.Lettura.Righe.clear();
+    e.Archivio.Testo.clear();
+    e.Nazionale.Testo.clear();
+    return e;
+  };
+  if (lettura.Annullata) return conLettura(StatoAggiornamento::Annullato, lettura.Errore);
+  if (!lettura.Errore.empty())
+    return conLettura(StatoAggiornamento::Errore, lettura.Errore + " L'archivio non è stato modificato.");
+  const std::vector<RecordFonte> record = RecordArchivio(lettura);
+  const std::vector<RecordFonte> recordNaz = RecordNazionale(lettura);
+
+  std::string errore;
+  const std::string percorsoNaz = PercorsoNazionale(archivio);
+  const bool esisteva = EsisteFile(archivio);
+  const bool esistevaNaz = EsisteFile(percorsoNaz);
+  const auto vecchio = leggiTesto(archivio, errore);
+  const auto vecchioNaz = vecchio ? leggiTesto(percorsoNaz, errore) : std::nullopt;
+  if (!vecchio || !vecchioNaz) return conLettura(StatoAggiornamento::Errore, errore);
+
+  e.Archivio = UnisciArchivio(*vecchio, record, opzioni, lettura.DateScartate);
+  e.Nazionale = UnisciNazionale(*vecchioNaz, recordNaz, opzioni.Sostituisci, lettura.DateScartate);
+  if (e.Archivio.ConflittiAperti() || e.Nazionale.ConflittiAperti())
+    return conLettura(StatoAggiornamento::Conflitti, {});
+  if (!e.Archivio.Cambiato && !e.Nazionale.Cambiato) return conLettura(StatoAggiornamento::GiaAggiornato, {});
+  if (prova) return conLettura(StatoAggiornamento::Aggiornato, {});
+  errore = scrivi(archivio, *vecchio, esisteva, e.Archivio, *vecchioNaz, esistevaNaz, e.Nazionale, e);
+  return conLettura(errore.empty() ? StatoAggiornamento::Aggiornato : StatoAggiornamento::Errore, errore);
+}
+
+EsitoAggiornamento AggiornaArchivio(const std::string& archivio, const std::vector<std::string>& fonti,
+                                    const OpzioniUnione& opzioni, bool prova, const FunzioneAvanzamento& avanzamento) {
+  return ApplicaAggiornamento(archivio, LeggiFonti(fonti, avanzamento), opzioni, prova);
+}
+
+}  // namespace ruotario

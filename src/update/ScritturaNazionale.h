@@ -1,0 +1,25 @@
+#pragma once
+// Writing nazionale.txt, the Nazionale wheel kept beside the archive: the
+// previous file is first copied to copiaNazionale.txt, then replaced whole
+// through a temporary file and an atomic rename.
+
+#include <string>
+#include <string_view>
+
+#include "archive/ArchivioNazionale.h"
+#include "archive/ScritturaArchivio.h"
+
+namespace ruotario {
+
+// copiaNazionale.txt beside the archive at `archivio`.
+std::string PercorsoCopiaNazionale(const std::string& archivio);
+
+// Replaces nazionale.txt (beside `archivio`) with `nuovo`; `vecchio` is the
+// text it had, copied first to the backup unless the file did not exist.
+EsitoScrittura ScriviNazionale(const std::string& archivio, const std::string* vecchio, std::string_view nuovo);
+
+// Stores one Nazionale draw (the pasted-draw window): added in date order, or
+// replacing the record of its date. Writes nothing when the record is already there.
+EsitoScrittura SalvaNazionale(const std::string& archivio, const EstrazioneNazionale& estrazione);
+
+}  // namespace ruotario

@@ -15,7 +15,7 @@ namespace ruotario::cli {
 namespace {
 
 // One line on the terminal, rewritten as the download goes on.
-bool mostraAvanzamento(const Avanzamento& a) {
+bool mostraAvanzamento(const AvanzamentoAggiornamento& a) {
   if (a.Fase != FaseAggiornamento::Scaricamento) return true;
   if (a.Totale > 0)
     std::fprintf(stderr, "\rScaricamento di %s: %lld KB di %lld KB ", a.Fonte.c_str(),

@@ -18,14 +18,14 @@ namespace ruotario {
 
 enum class FaseAggiornamento { Scaricamento, Lettura, Unione };
 
-struct Avanzamento {
+struct AvanzamentoAggiornamento {
   FaseAggiornamento Fase{};
   std::string Fonte;
   std::int64_t Fatto = 0;   // bytes received, or sources read
   std::int64_t Totale = 0;  // 0 while unknown
 };
 // Called during the work, from the thread that runs it; false cancels.
-using FunzioneAvanzamento = std::function<bool(const Avanzamento&)>;
+using FunzioneAvanzamento = std::function<bool(const AvanzamentoAggiornamento&)>;
 
 // Reads every source: an http(s) address, a file, or a folder (its .txt, .csv
 // and .zip files, by name). No source: the official address. On failure or

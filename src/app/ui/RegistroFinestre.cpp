@@ -6,6 +6,7 @@
 #include "constants/ui/RegistroKostanti.h"
 #include "ritardi/ui/RegistroRitardi.h"
 #include "spy/ui/RegistroSpia.h"
+#include "update/ui/RegistroAggiornamento.h"
 
 namespace ruotario {
 
@@ -14,6 +15,7 @@ void RegistraFinestreProgramma(frmMain& main) {
   // frmMain itself; the study and archive windows go here.
   RegistraFinestreArchivio(main);
   RegistraFinestreImportExport(main);
+  RegistraFinestreAggiornamento(main);
   RegistraFinestreSpia(main);
   RegistraFinestreKostanti(main);
   RegistraFinestreRitardi(main);

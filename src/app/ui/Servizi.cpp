@@ -48,6 +48,10 @@ class QtDialoghiFile final : public DialoghiFile {
   QString apriFile(QWidget* padre, const QString& titolo, const QString& cartella, const QString& filtro) override {
     return QFileDialog::getOpenFileName(padre, titolo, cartella, filtro);
   }
+  QStringList apriFileMultipli(QWidget* padre, const QString& titolo, const QString& cartella,
+                               const QString& filtro) override {
+    return QFileDialog::getOpenFileNames(padre, titolo, cartella, filtro);
+  }
   QString scegliCartella(QWidget* padre, const QString& titolo, const QString& cartella) override {
     return QFileDialog::getExistingDirectory(padre, titolo, cartella);
   }

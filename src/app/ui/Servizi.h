@@ -35,6 +35,12 @@ class DialoghiFile {
   virtual ~DialoghiFile() = default;
   // Empty text when the user cancels.
   virtual QString apriFile(QWidget* padre, const QString& titolo, const QString& cartella, const QString& filtro) = 0;
+  // Several files at once; empty when the user cancels.
+  virtual QStringList apriFileMultipli(QWidget* padre, const QString& titolo, const QString& cartella,
+                                       const QString& filtro) {
+    const QString f = apriFile(padre, titolo, cartella, filtro);
+    return f.isEmpty() ? QStringList() : QStringList{f};
+  }
   virtual QString scegliCartella(QWidget* padre, const QString& titolo, const QString& cartella) = 0;
   // The path chosen to save a file, or empty when cancelled.
   virtual QString salvaFile(QWidget* padre, const QString& titolo, const QString& nome, const QString& filtro) = 0;

@@ -114,6 +114,8 @@ void frmMain::creaMenu() {
   connect(voce(importa, QStringLiteral("mnudownls"), QStringLiteral("Download da ") + kTitoloApplicazione),
           &QAction::triggered, this, [this] { apriPagina(QStringLiteral("mnudownls")); });
   voceFinestra(importa, QStringLiteral("mnuimprtfile"), QStringLiteral("Import da File"));
+  voceFinestra(importa, QStringLiteral("mnuAggiornaUfficiale"), QStringLiteral("Aggiorna dall'archivio ufficiale…"));
+  voceFinestra(importa, QStringLiteral("mnuImportaPubblicato"), QStringLiteral("Importa da file pubblicato…"));
   voceFinestra(archivio, QStringLiteral("mnuEsportaEstrazionix"), QStringLiteral("Export"));
 
   QMenu* zeved = menuPrincipale(QStringLiteral("mnusupsp"), QStringLiteral("&ZevedIVE"));

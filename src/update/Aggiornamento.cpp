@@ -112,7 +112,7 @@ LetturaFonti LeggiFonti(const std::vector<std::string>& fonti, const FunzioneAva
            LeggiFonte(nome, dati, l);
   };
   for (const std::string& fonte : elenco) {
-    if (IndirizzoWeb(fonte)) {
+    if (IndirizzoWeb(fonte) || fonte.find("://") != std::string::npos) {  // the downloader refuses other schemes
       scaricamento.Avanzamento = [&](std::int64_t ricevuti, std::int64_t totale) {
         return prosegui(FaseAggiornamento::Scaricamento, fonte, ricevuti, totale);
       };

@@ -1,0 +1,88 @@
+// The merge into the archive and nazionale.txt, written through the update:
+// new draws appended, the same update twice, conflicts, earlier missing dates.
+#include "update/UnioneArchivio.h"
+
+#include <gtest/gtest.h>
+
+#include "support/FontiProva.h"
+#include "update/Aggiornamento.h"
+#include "update/ScritturaNazionale.h"
+
+using namespace ruotario;
+using namespace ruotario::prova;
+
+namespace {
+
+struct Cartella {
+  CartellaTemporanea dir;
+  std::string archivio = dir.File("estrazioni.txt");
+  std::string fonte = dir.Scrivi("storico.txt", kStorico);
+  EsitoAggiornamento aggiorna(const std::string& testo, OpzioniUnione opzioni = {}) {
+    if (!testo.empty()) dir.Scrivi("estrazioni.txt", testo);
+    return AggiornaArchivio(archivio, {fonte}, opzioni);
+  }
+  std::string leggi(const char* nome) const { return CartellaTemporanea::Leggi(dir.File(nome)); }
+};
+
+}  // namespace
+
+TEST(UnioneArchivio, AddsTwoDrawsThenChangesNothing) {
+  Cartella c;
+  const std::string vecchio = kRecA + "\r\n";  // as a text editor leaves it
+  EsitoAggiornamento e = c.aggiorna(vecchio);
+  EXPECT_EQ(e.Stato, StatoAggiornamento::Aggiornato);
+  EXPECT_EQ(e.Archivio.Aggiunte, 2);
+  EXPECT_EQ(e.Archivio.PrimaData + "-" + e.Archivio.UltimaData, "14/01/1939-04/05/2005");
+  EXPECT_EQ(c.leggi("estrazioni.txt"), vecchio + kRecB + "\r\n" + kRecC);
+  EXPECT_EQ(c.leggi("copiaEstrazioni.txt"), vecchio);
+  EXPECT_EQ(c.leggi("nazionale.txt"), kNazC);
+
+  e = c.aggiorna({});
+  EXPECT_EQ(e.Stato, StatoAggiornamento::GiaAggiornato);
+  EXPECT_FALSE(e.Scritto);
+  EXPECT_EQ(e.Archivio.Uguali, 3);
+  EXPECT_EQ(c.leggi("copiaEstrazioni.txt"), vecchio);
+  EXPECT_EQ(c.dir.ContaFile(""), 4);  // the source, the archive, its backup, nazionale.txt: no temporary file left
+}
+
+TEST(UnioneArchivio, AConflictWritesNothingUnlessReplaced) {
+  Cartella c;
+  const std::string altro = Record("07/01/1939", {58, 22, 47, 49, 70});
+  const std::string vecchio = Unisci({altro, kRecB});
+  EsitoAggiornamento e = c.aggiorna(vecchio);
+  EXPECT_EQ(e.Stato, StatoAggiornamento::Conflitti);
+  ASSERT_EQ(e.Archivio.Conflitti.size(), 1u);
+  EXPECT_EQ(e.Archivio.Conflitti[0].Numero, 1);
+  EXPECT_EQ(e.Archivio.Conflitti[0].InArchivio, altro);
+  EXPECT_EQ(e.Archivio.Conflitti[0].NellaFonte, kRecA);
+  EXPECT_EQ(c.leggi("estrazioni.txt"), vecchio);
+  EXPECT_EQ(c.dir.ContaFile(""), 2);  // the source and the archive: no backup, no nazionale.txt
+
+  e = c.aggiorna({}, {.Sostituisci = true});
+  EXPECT_EQ(e.Stato, StatoAggiornamento::Aggiornato);
+  EXPECT_EQ(e.Archivio.Sostituite, 1);
+  EXPECT_EQ(c.leggi("estrazioni.txt"), Unisci({kRecA, kRecB, kRecC}));
+}
+
+TEST(UnioneArchivio, AnEarlierMissingDateIsInsertedOnlyOnRequest) {
+  const std::string tra = Record("10/01/1939", {1, 2, 3, 4, 5});  // only in the archive
+  const std::string vecchio = Unisci({kRecA, tra, kRecC});
+  const RecordFonte fonte[] = {{19390107, kRecA}, {19390114, kRecB}, {20050504, kRecC}};
+  EsitoUnione u = UnisciArchivio(vecchio, fonte, {});
+  EXPECT_FALSE(u.Cambiato);
+  EXPECT_EQ(u.Mancanti, std::vector<std::string>{"14/01/1939"});
+  EXPECT_EQ(u.SoloNelFile, std::vector<std::string>{"10/01/1939"});
+  u = UnisciArchivio(vecchio, fonte, {.Inserisci = true});
+  EXPECT_EQ(u.Inserite, 1);
+  EXPECT_EQ(u.Testo, Unisci({kRecA, tra, kRecB, kRecC}));
+}
+
+TEST(UnioneArchivio, TheNazionaleOfOneDrawIsStoredInDateOrder) {
+  CartellaTemporanea dir;
+  const std::string archivio = dir.File("estrazioni.txt");
+  EXPECT_TRUE(SalvaNazionale(archivio, {"07/05/2005", {1, 2, 3, 4, 5}}));
+  EXPECT_TRUE(SalvaNazionale(archivio, {"04/05/2005", {82, 18, 11, 60, 61}}));
+  EXPECT_TRUE(SalvaNazionale(archivio, {"07/05/2005", {1, 2, 3, 4, 6}}));
+  EXPECT_EQ(CartellaTemporanea::Leggi(dir.File("nazionale.txt")), kNazC + "\r\n07/05/2005|0102030406|");
+  EXPECT_EQ(CartellaTemporanea::Leggi(dir.File("copiaNazionale.txt")), kNazC + "\r\n07/05/2005|0102030405|");
+}

@@ -9,6 +9,7 @@
 
 #include "app/Ambiente.h"
 #include "archive/ArchivioEstrazioni.h"
+#include "archive/ArchivioNazionale.h"
 #include "archive/FileArchivio.h"
 #include "archive/ScritturaArchivio.h"
 
@@ -47,12 +48,26 @@ EsitoEsportazione EsportaArchivio(const std::string& archivio, const std::string
       esito.Messaggio = prefisso + s.Messaggio;
       return esito;
     }
+    // The Nazionale wheel, kept beside the archive, goes with it.
+    const std::string nazionale = PercorsoNazionale(archivio);
+    if (EsisteFile(nazionale)) {
+      std::string naz;
+      const EsitoScrittura n = LeggiFile(nazionale, naz)
+                                   ? SostituisciFile(ComponiPercorso(cartella, kNomeNazionale), naz)
+                                   : EsitoScrittura{false, "impossibile leggere " + nazionale};
+      if (!n) {
+        esito.Messaggio = prefisso + "l'archivio è stato copiato, " + kNomeNazionale + " no: " + n.Messaggio;
+        return esito;
+      }
+      esito.Nazionale = true;
+    }
   } catch (const std::exception& e) {
     esito.Messaggio = prefisso + e.what();
     return esito;
   }
   esito.Riuscita = true;
   esito.Messaggio = "File estrazioni copiato con successo in: " + esito.Destinazione;
+  if (esito.Nazionale) esito.Messaggio += std::string(" (con la ruota Nazionale, ") + kNomeNazionale + ")";
   return esito;
 }
 

@@ -14,11 +14,13 @@ std::string DestinazioneEsportazione(const std::string& cartella);
 struct EsitoEsportazione {
   bool Riuscita = false;
   std::string Destinazione;
-  std::string Messaggio;  // Italian, for the user, success or not
+  std::string Messaggio;   // Italian, for the user, success or not
+  bool Nazionale = false;  // nazionale.txt was copied beside it
   explicit operator bool() const { return Riuscita; }
 };
 
-// Replaces any estrazioni.txt already in the folder: ask the user first.
+// Replaces any estrazioni.txt already in the folder: ask the user first. The
+// Nazionale wheel's nazionale.txt, when the archive has one, is copied too.
 EsitoEsportazione EsportaArchivio(const std::string& archivio, const std::string& cartella);
 
 struct CartellaDestinazione {

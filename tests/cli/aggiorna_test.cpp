@@ -1,5 +1,5 @@
 // ruotario-cli aggiorna: several sources, the JSON summary, a trial, the same
-// update twice, conflicts and their exit status, errors.
+// update twice, the export of nazionale.txt, conflicts and their exit status, errors.
 #include <gtest/gtest.h>
 
 #include "support/EseguiCli.h"
@@ -31,6 +31,11 @@ TEST(AggiornaCli, MergesSeveralSourcesAndSaysWhatItDid) {
   const Uscita u = EseguiCli("aggiorna --archivio " + archivio + " --da " + dir.File("fonti"));
   EXPECT_EQ(u.stato, 0) << u.errori;
   EXPECT_NE(u.testo.find("l'archivio è già aggiornato"), std::string::npos) << u.testo;
+
+  // The Nazionale wheel goes with the archive when it is exported.
+  std::filesystem::create_directory(dir.File("chiavetta"));
+  EXPECT_EQ(EseguiCli("esporta " + dir.File("chiavetta") + " --archivio " + archivio).stato, 0);
+  EXPECT_EQ(CartellaTemporanea::Leggi(dir.File("chiavetta/nazionale.txt")), kNazC);
 }
 
 TEST(AggiornaCli, ConflictsErrorsAndUsageHaveTheirOwnExitStatus) {

@@ -272,25 +272,34 @@ FormatoFonte RiconosciFormato(std::string_view dati) {
   for (char& c : inizio) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   if (inizio[0] == '<' || inizio.find("<html") != std::string::npos || inizio.find("<!doctype") != std::string::npos)
     return FormatoFonte::Html;
-  const std::string_view riga = senzaBlank(dati.substr(i, dati.find_first_of("\r\n", i) - i));
-  std::string compatta;
-  for (char c : riga)
-    if (!blank(c) && c != '"') compatta += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  if (compatta == "data;ruota;numero1;numero2;numero3;numero4;numero5") return FormatoFonte::Csv;
-  if (riga.size() >= 11 && cifra(riga[0]) && cifra(riga[1]) && riga[2] == '/' && riga[5] == '/' && riga[10] == '|')
-    return FormatoFonte::Ruotario;
-  std::size_t j = 0;
-  while (j < riga.size() && (cifra(riga[j]) || riga[j] == '/')) ++j;
-  if (j >= 8 && riga[4] == '/' && j < riga.size() && blank(riga[j])) {
-    while (j < riga.size() && blank(riga[j])) ++j;
-    if (j < riga.size() && std::isalpha(static_cast<unsigned char>(riga[j]))) return FormatoFonte::Storico;
+  // The first line tells a CSV by its header; a heading or a note before the
+  // draws is allowed, so the first few lines are looked at for the others.
+  for (int n = 0; n < 5 && i < dati.size(); ++n) {
+    const std::size_t a = std::min(dati.find_first_of("\r\n", i), dati.size());
+    const std::string_view riga = senzaBlank(dati.substr(i, a - i));
+    i = a;
+    while (i < dati.size() && (blank(dati[i]) || dati[i] == '\r' || dati[i] == '\n')) ++i;
+    if (n == 0) {
+      std::string compatta;
+      for (char c : riga)
+        if (!blank(c) && c != '"') compatta += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+      if (compatta == "data;ruota;numero1;numero2;numero3;numero4;numero5") return FormatoFonte::Csv;
+    }
+    if (riga.size() >= 11 && cifra(riga[0]) && cifra(riga[1]) && riga[2] == '/' && riga[5] == '/' && riga[10] == '|')
+      return FormatoFonte::Ruotario;
+    std::size_t j = 0;
+    while (j < riga.size() && (cifra(riga[j]) || riga[j] == '/')) ++j;
+    if (j >= 8 && riga[4] == '/' && j < riga.size() && blank(riga[j])) {
+      while (j < riga.size() && blank(riga[j])) ++j;
+      if (j < riga.size() && std::isalpha(static_cast<unsigned char>(riga[j]))) return FormatoFonte::Storico;
+    }
   }
   return FormatoFonte::Sconosciuto;
 }
 
 std::string NomeFormato(FormatoFonte formato) {
   switch (formato) {
-    case FormatoFonte::Storico: return "archivio storico o file per ruota: data, ruota e numeri separati da TAB";
+    case FormatoFonte::Storico: return "archivio storico: data TAB ruota TAB numeri";
     case FormatoFonte::Csv: return "CSV con punto e virgola";
     case FormatoFonte::Ruotario: return "archivio di Ruotario (record di 121 caratteri)";
     case FormatoFonte::Zip: return "ZIP";

@@ -1,10 +1,9 @@
 #include "update/ui/FrmAggiornaArchivio.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -74,6 +73,7 @@ FrmAggiornaArchivio::FrmAggiornaArchivio(FonteAggiornamento tipo, QWidget* paren
   barra_->setObjectName(QStringLiteral("barraAvanzamento"));
   barra_->setRange(0, 1);
   barra_->setValue(0);
+  barra_->setTextVisible(false);  // no "0%" before anything has started
   stato_ = etichetta("lbStato", QString(), this);
   stato_->setWordWrap(true);
   riepilogo_ = new QPlainTextEdit(this);
@@ -196,6 +196,7 @@ void FrmAggiornaArchivio::Avvia() {
   const std::string archivio = Stato().ArchivePath;
 
   annullato_ = false;
+  barra_->setTextVisible(true);
   barra_->setRange(0, 0);
   stato_->setText(QStringLiteral("Lettura delle fonti..."));
   riepilogo_->clear();
@@ -286,11 +287,11 @@ void FrmAggiornaArchivio::MostraRapporto() {
   testo->setReadOnly(true);
   testo->setLineWrapMode(QPlainTextEdit::NoWrap);
   testo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-  auto* chiudi = new QDialogButtonBox(QDialogButtonBox::Close, dialogo);
-  connect(chiudi, &QDialogButtonBox::rejected, dialogo, &QDialog::close);
+  auto* chiudi = pulsante("cmdChiudi", QStringLiteral("&Chiudi"), dialogo);
+  connect(chiudi, &QPushButton::clicked, dialogo, &QDialog::close);
   auto* layout = new QVBoxLayout(dialogo);
   layout->addWidget(testo);
-  layout->addWidget(chiudi);
+  layout->addWidget(chiudi, 0, Qt::AlignRight);
   dialogo->resize(760, 480);
   dialogo->show();
 }

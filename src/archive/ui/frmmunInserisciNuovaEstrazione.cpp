@@ -188,12 +188,15 @@ void frmmunInserisciNuovaEstrazione::SalvaEstrazione() {
     return rifiutato();
   }
   Stato().ArchivioModificato = true;
+  const QString notaNazionale = DopoSalvataggio(data);
 
   CaricaUltimaEstrazione();
   salva_->setEnabled(false);
   frmdata_->hide();
   impostaDataDaEtichetta();
-  messaggi().avviso(this, QStringLiteral("Memorizzazione avvenuta con successo"));
+  messaggi().avviso(this, QStringLiteral("Memorizzazione avvenuta con successo") + notaNazionale);
 }
+
+QString frmmunInserisciNuovaEstrazione::DopoSalvataggio(const DataEstrazione&) { return {}; }
 
 }  // namespace ruotario

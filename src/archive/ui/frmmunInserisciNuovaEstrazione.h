@@ -16,6 +16,7 @@ class QPushButton;
 namespace ruotario {
 
 class GrigliaEstrazione;
+struct DataEstrazione;
 
 class frmmunInserisciNuovaEstrazione : public QWidget {
   Q_OBJECT
@@ -51,6 +52,9 @@ class frmmunInserisciNuovaEstrazione : public QWidget {
   void AggiungiPannello(QWidget* pannello, bool prima = true);
   // Puts a widget of the derived window just left of the save button.
   void AccantoASalva(QWidget* accanto);
+  // Called once the draw of `data` is stored: what the derived window keeps
+  // beside it. A text added to the success message, or empty.
+  virtual QString DopoSalvataggio(const DataEstrazione& data);
 
  private:
   void costruisci(const Aspetto& aspetto);

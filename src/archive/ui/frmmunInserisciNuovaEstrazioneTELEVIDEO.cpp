@@ -16,11 +16,13 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/Ambiente.h"
 #include "app/ui/Controlli.h"
 #include "app/ui/Servizi.h"
 #include "archive/FiltroEstrazione.h"
 #include "archive/SitiEstrazioni.h"
 #include "archive/ui/GrigliaEstrazione.h"
+#include "update/ScritturaNazionale.h"
 
 namespace ruotario {
 
@@ -84,7 +86,6 @@ QWidget* frmmunInserisciNuovaEstrazioneTELEVIDEO::costruisciPannello() {
   for (std::size_t k = 0; k < naz_.size(); ++k) {
     naz_[k] = new QLineEdit(frame4);
     naz_[k]->setObjectName(QStringLiteral("Txtnaz_%1").arg(k));
-    naz_[k]->setReadOnly(true);  // shown only: the archive keeps the ten regional wheels
     naz_[k]->setMaxLength(2);
     naz_[k]->setFixedWidth(naz_[k]->fontMetrics().horizontalAdvance(QStringLiteral("000")) + 12);
     nazLayout->addWidget(naz_[k]);
@@ -176,6 +177,26 @@ void frmmunInserisciNuovaEstrazioneTELEVIDEO::Filtra() {
 void frmmunInserisciNuovaEstrazioneTELEVIDEO::VaiAlSito() {
   const QString indirizzo = siti_->currentText().trimmed();
   if (!indirizzo.isEmpty()) browser().apri(QUrl(indirizzo));
+}
+
+QString frmmunInserisciNuovaEstrazioneTELEVIDEO::DopoSalvataggio(const DataEstrazione& data) {
+  EstrazioneNazionale nazionale{TestoData(data), {}};
+  std::array<bool, 91> visto{};
+  int vuoti = 0;
+  bool valida = true;
+  for (std::size_t k = 0; k < naz_.size(); ++k) {
+    const QString t = naz_[k]->text().trimmed();
+    const int n = t.toInt();
+    vuoti += t.isEmpty();
+    valida &= !t.isEmpty() && n >= 1 && n <= 90 && !visto[static_cast<std::size_t>(n)];
+    if (valida) visto[static_cast<std::size_t>(n)] = true;
+    nazionale.Numeri[k] = n;
+  }
+  if (vuoti == static_cast<int>(naz_.size())) return {};
+  if (!valida) return QStringLiteral("\nLa ruota Nazionale è incompleta o non valida: non è stata salvata.");
+  const EsitoScrittura s = SalvaNazionale(Stato().ArchivePath, nazionale);
+  return s ? QString()
+           : QStringLiteral("\nLa ruota Nazionale non è stata salvata: ") + QString::fromStdString(s.Messaggio);
 }
 
 }  // namespace ruotario

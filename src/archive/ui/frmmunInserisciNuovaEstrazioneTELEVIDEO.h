@@ -1,8 +1,8 @@
 #pragma once
 // The pasted-draw window: the new-draw window with a text box into which the
 // user pastes a published draw, a filter that fills the entry grid from it,
-// the Nazionale numbers (shown, never stored) and links to the pages that
-// publish the draws.
+// the Nazionale numbers (stored beside the archive, in nazionale.txt) and
+// links to the pages that publish the draws.
 
 #include <array>
 
@@ -32,6 +32,8 @@ class frmmunInserisciNuovaEstrazioneTELEVIDEO : public frmmunInserisciNuovaEstra
 
  protected:
   void showEvent(QShowEvent* evento) override;
+  // Stores the five Nazionale numbers, when all are there, in nazionale.txt.
+  QString DopoSalvataggio(const DataEstrazione& data) override;
   bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
  private:

@@ -4,6 +4,7 @@
 #include <QtWidgets>
 
 #include "app/ui/frmMain.h"
+#include "archive/ArchivioNazionale.h"
 #include "archive/FiltroEstrazione.h"
 #include "archive/SitiEstrazioni.h"
 #include "archive/ui/GrigliaEstrazione.h"
@@ -94,8 +95,9 @@ class NuovaEstrazioneTelevideoTest : public QObject, FinestraArchivio<frmmunInse
 
     salva({});
     QCOMPARE(messaggi_.testi(), (QStringList{kConferma, kSuccesso}));
-    // The Nazionale is shown, never stored.
+    // The Nazionale goes beside the archive, in nazionale.txt.
     QCOMPARE(archivio(), Unisci({kR1, kR2, kR3, kRecordPagine}));
+    QCOMPARE(CartellaTemporanea::Leggi(PercorsoNazionale(Stato().ArchivePath)), std::string("10/01/2026|1265038946|"));
     QVERIFY(Stato().ArchivioModificato && c<QLabel>("Lbcontatore")->text() == "4");
   }
 

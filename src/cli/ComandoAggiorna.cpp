@@ -58,6 +58,7 @@ int ComandoAggiorna(Argomenti& a, std::ostream& out, std::ostream& err) {
     j["Copia"] = testoONull(e.Copia);
     j["Inserite"] = e.Archivio.Inserite;
     j["Mancanti"] = e.Archivio.Mancanti.size();
+    j["Precedenti"] = e.Archivio.Precedenti;
     j["Sostituite"] = e.Archivio.Sostituite + e.Nazionale.Sostituite;
     j["Nazionale"] = e.Nazionale.Aggiunte + e.Nazionale.Inserite;
     j["Scritto"] = e.Scritto;

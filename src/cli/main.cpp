@@ -56,7 +56,8 @@ constexpr VoceComando kComandi[] = {
      "  Aggiunge in coda le date successive all'ultima estrazione; non modifica mai un'estrazione presente\n"
      "  senza --sostituisci. Le righe scartate sono elencate. Prima di scrivere copia l'archivio in\n"
      "  copiaEstrazioni.txt; la ruota Nazionale va in nazionale.txt. JSON: Aggiunte, PrimaData, UltimaData,\n"
-     "  Conflitti, Scartate, Copia (e Inserite, Mancanti, Sostituite, Nazionale, Scritto, Errore).\n"
+     "  Conflitti, Scartate, Copia (e Inserite, Mancanti, Precedenti, Sostituite, Nazionale, Scritto,\n"
+     "  Errore).\n"
      "  Stato di uscita 0 se l'archivio è aggiornato, 1 per un errore, 2 per un errore d'uso, 3 se restano\n"
      "  conflitti non risolti.\n"},
     {"esempio", ComandoEsempio, "scrive un archivio di esempio casuale sullo standard output",

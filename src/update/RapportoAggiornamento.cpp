@@ -49,9 +49,13 @@ std::string RiepilogoAggiornamento(const EsitoAggiornamento& e) {
   if (a.Inserite > 0)
     t += "Estrazioni inserite prima dell'ultima: " + std::to_string(a.Inserite) +
          " (attenzione: i numeri delle estrazioni successive sono cambiati).\n";
-  else if (!a.Mancanti.empty())
+  if (a.Inserite == 0 && !a.Mancanti.empty())
     t += "Date delle fonti che mancano nell'archivio prima della sua ultima estrazione: " +
          std::to_string(a.Mancanti.size()) + " (non inserite: vedere il rapporto completo).\n";
+  if (a.Inserite == 0 && a.Precedenti > 0)
+    t += "Le fonti hanno anche " + std::to_string(a.Precedenti) +
+         " estrazioni precedenti alla prima dell'archivio (dal " + a.PrimaPrecedente + " al " + a.UltimaPrecedente +
+         "): non inserite.\n";
   if (a.Sostituite + n.Sostituite > 0)
     t += "Estrazioni sostituite con la versione delle fonti: " + std::to_string(a.Sostituite + n.Sostituite) + ".\n";
   if (aperti)

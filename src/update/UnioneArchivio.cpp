@@ -104,7 +104,12 @@ EsitoUnione unisci(std::string_view testo, std::span<const RecordFonte> fonte, b
       if (e.PrimaData.empty()) e.PrimaData = TestoDataChiave(r.Data);
       e.UltimaData = TestoDataChiave(r.Data);
     } else {
-      e.Mancanti.push_back(TestoDataChiave(r.Data));
+      if (perDataFile.empty() || r.Data > perDataFile.front().first) {
+        e.Mancanti.push_back(TestoDataChiave(r.Data));
+      } else {
+        if (e.Precedenti++ == 0) e.PrimaPrecedente = TestoDataChiave(r.Data);
+        e.UltimaPrecedente = TestoDataChiave(r.Data);
+      }
       if (inserisci)
         inserimenti.push_back({primaSuccessiva[static_cast<std::size_t>(da - perDataFile.begin())], &r.Record});
     }

@@ -51,7 +51,9 @@ struct EsitoUnione {
   int Aggiunte = 0;  // appended after the last draw
   std::string PrimaData, UltimaData;
   int Inserite = 0;                   // earlier dates inserted on request
-  std::vector<std::string> Mancanti;  // earlier dates missing from the file
+  std::vector<std::string> Mancanti;  // missing dates between the file's first and last
+  int Precedenti = 0;                 // missing dates before the file's first (years it does not cover)
+  std::string PrimaPrecedente, UltimaPrecedente;
   int Sostituite = 0;
   std::vector<Conflitto> Conflitti;
   int Uguali = 0;                        // dates already there, unchanged

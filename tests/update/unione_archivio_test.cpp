@@ -67,14 +67,16 @@ TEST(UnioneArchivio, AConflictWritesNothingUnlessReplaced) {
 TEST(UnioneArchivio, AnEarlierMissingDateIsInsertedOnlyOnRequest) {
   const std::string tra = Record("10/01/1939", {1, 2, 3, 4, 5});  // only in the archive
   const std::string vecchio = Unisci({kRecA, tra, kRecC});
-  const RecordFonte fonte[] = {{19390107, kRecA}, {19390114, kRecB}, {20050504, kRecC}};
+  const std::string prima = Record("31/12/1938", {6, 7, 8, 9, 10});  // before the archive's first draw
+  const RecordFonte fonte[] = {{19381231, prima}, {19390107, kRecA}, {19390114, kRecB}, {20050504, kRecC}};
   EsitoUnione u = UnisciArchivio(vecchio, fonte, {});
   EXPECT_FALSE(u.Cambiato);
   EXPECT_EQ(u.Mancanti, std::vector<std::string>{"14/01/1939"});
+  EXPECT_EQ(u.Precedenti, 1);
   EXPECT_EQ(u.SoloNelFile, std::vector<std::string>{"10/01/1939"});
   u = UnisciArchivio(vecchio, fonte, {.Inserisci = true});
-  EXPECT_EQ(u.Inserite, 1);
-  EXPECT_EQ(u.Testo, Unisci({kRecA, tra, kRecB, kRecC}));
+  EXPECT_EQ(u.Inserite, 2);
+  EXPECT_EQ(u.Testo, Unisci({prima, kRecA, tra, kRecB, kRecC}));
 }
 
 TEST(UnioneArchivio, TheNazionaleOfOneDrawIsStoredInDateOrder) {

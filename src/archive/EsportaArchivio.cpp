@@ -2,12 +2,13 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <exception>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include "app/Ambiente.h"
+#include "app/ErroreSistema.h"
 #include "archive/ArchivioEstrazioni.h"
 #include "archive/ArchivioNazionale.h"
 #include "archive/FileArchivio.h"
@@ -19,7 +20,8 @@ namespace fs = std::filesystem;
 
 std::string DestinazioneEsportazione(const std::string& cartella) { return ComponiPercorso(cartella, kNomeArchivio); }
 
-EsitoEsportazione EsportaArchivio(const std::string& archivio, const std::string& cartella) {
+EsitoEsportazione EsportaArchivio(const std::string& archivio, const std::string& cartella,
+                                  std::chrono::milliseconds attesa) {
   EsitoEsportazione esito;
   esito.Destinazione = DestinazioneEsportazione(cartella);
   const std::string prefisso = "Si è verificato il seguente errore nella copia del file (cmdesporta): ";
@@ -35,26 +37,37 @@ EsitoEsportazione EsportaArchivio(const std::string& archivio, const std::string
       return esito;
     }
     std::string testo;
-    errno = 0;
-    if (!EsisteFile(archivio) || !LeggiFile(archivio, testo)) {
-      const int codice = errno;
-      esito.Messaggio = prefisso + "impossibile leggere l'archivio " + archivio + ": " +
-                        (codice ? std::strerror(codice) : "file non trovato") + " (errore " + std::to_string(codice) +
-                        ")";
-      return esito;
+    // The Nazionale wheel, kept beside the archive, goes with it.
+    const std::string nazionale = PercorsoNazionale(archivio);
+    std::optional<std::string> naz;
+    {
+      const BloccoArchivio sorgente(archivio, attesa, AperturaBlocco::Esistente);
+      if (!EsisteFile(archivio) || !sorgente || !sorgente.Leggi(testo)) {
+        esito.Messaggio =
+            prefisso +
+            (sorgente ? "impossibile leggere l'archivio " + archivio + ": " + DescrizioneErrno() : sorgente.Errore());
+        return esito;
+      }
+      if (EsisteFile(nazionale) && !LeggiFile(nazionale, naz.emplace())) {
+        esito.Messaggio = prefisso + "impossibile leggere " + nazionale + ": " + DescrizioneErrno();
+        return esito;
+      }
     }
-    const EsitoScrittura s = SostituisciFile(esito.Destinazione, testo);
+    std::optional<BloccoArchivio> copia;
+    if (EsisteFile(esito.Destinazione)) {
+      copia.emplace(esito.Destinazione, attesa, AperturaBlocco::Esistente);
+      if (!*copia) {
+        esito.Messaggio = prefisso + copia->Errore();
+        return esito;
+      }
+    }
+    const EsitoScrittura s = SostituisciFile(copia ? copia->Bersaglio() : esito.Destinazione, testo);
     if (!s) {
       esito.Messaggio = prefisso + s.Messaggio;
       return esito;
     }
-    // The Nazionale wheel, kept beside the archive, goes with it.
-    const std::string nazionale = PercorsoNazionale(archivio);
-    if (EsisteFile(nazionale)) {
-      std::string naz;
-      const EsitoScrittura n = LeggiFile(nazionale, naz)
-                                   ? SostituisciFile(ComponiPercorso(cartella, kNomeNazionale), naz)
-                                   : EsitoScrittura{false, "impossibile leggere " + nazionale};
+    if (naz) {
+      const EsitoScrittura n = SostituisciFile(ComponiPercorso(cartella, kNomeNazionale), *naz);
       if (!n) {
         esito.Messaggio = prefisso + "l'archivio è stato copiato, " + kNomeNazionale + " no: " + n.Messaggio;
         return esito;

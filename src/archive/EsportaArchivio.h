@@ -3,8 +3,11 @@
 // estrazioni.txt, through a temporary name in that folder and a rename, so a
 // failed copy never leaves a partial file there.
 
+#include <chrono>
 #include <string>
 #include <vector>
+
+#include "archive/BloccoArchivio.h"
 
 namespace ruotario {
 
@@ -20,8 +23,11 @@ struct EsitoEsportazione {
 };
 
 // Replaces any estrazioni.txt already in the folder: ask the user first. The
-// Nazionale wheel's nazionale.txt, when the archive has one, is copied too.
-EsitoEsportazione EsportaArchivio(const std::string& archivio, const std::string& cartella);
+// archive is read under its lock, and a copy already there is replaced under
+// its own (it may be another program's archive). The Nazionale wheel's
+// nazionale.txt, when the archive has one, is copied too.
+EsitoEsportazione EsportaArchivio(const std::string& archivio, const std::string& cartella,
+                                  std::chrono::milliseconds attesa = kAttesaBlocco);
 
 struct CartellaDestinazione {
   std::string Nome;      // shown in the list

@@ -8,8 +8,10 @@
 #include <optional>
 
 #include "app/Ambiente.h"
+#include "app/ErroreSistema.h"
 #include "archive/ArchivioEstrazioni.h"
 #include "archive/ArchivioNazionale.h"
+#include "archive/BloccoArchivio.h"
 #include "archive/FileArchivio.h"
 #include "archive/ScritturaArchivio.h"
 #include "update/ScritturaNazionale.h"
@@ -19,11 +21,6 @@ namespace ruotario {
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string causaErrno() {
-  const int codice = errno;
-  return std::string(codice ? std::strerror(codice) : "errore di lettura") + " (errore " + std::to_string(codice) + ")";
-}
 
 // The files of a folder that may hold draws, by name.
 std::vector<std::string> fileCartella(const std::string& cartella) {
@@ -46,7 +43,7 @@ std::optional<std::string> leggiFile(const std::string& percorso, LetturaFonti& 
   std::string dati;
   errno = 0;
   if (LeggiFile(percorso, dati)) return dati;
-  lettura.Errore = "Impossibile leggere il file " + percorso + ": " + causaErrno() + ".";
+  lettura.Errore = "Impossibile leggere il file " + percorso + ": " + DescrizioneErrno() + ".";
   return std::nullopt;
 }
 
@@ -54,42 +51,46 @@ bool formatoDiEstrazioni(FormatoFonte f) {
   return f == FormatoFonte::Storico || f == FormatoFonte::Csv || f == FormatoFonte::Ruotario || f == FormatoFonte::Zip;
 }
 
-// A file read whole, when it may be read; `nullopt` with Errore otherwise.
-std::optional<std::string> leggiTesto(const std::string& percorso, std::string& errore) {
+// nazionale.txt read whole; nullopt when there is none, or on an error (in `errore`).
+std::optional<std::string> leggiNazionale(const std::string& percorso, std::string& errore) {
   std::string testo;
-  if (!EsisteFile(percorso)) return testo;
+  if (!EsisteFile(percorso)) return std::nullopt;
   errno = 0;
   if (LeggiFile(percorso, testo)) return testo;
-  errore = "Impossibile leggere " + percorso + ": " + causaErrno() + ". L'archivio non è stato modificato.";
+  errore = "Impossibile leggere " + percorso + ": " + DescrizioneErrno() + ". L'archivio non è stato modificato.";
   return std::nullopt;
 }
 
-// The one write of an update: each file that changed is first copied whole
-// to its backup, then replaced whole through a temporary file and an atomic
-// rename. The archive goes first: a failure then leaves nazionale.txt as it was.
-std::string scrivi(const std::string& archivio, const std::string& vecchio, bool esisteva, const EsitoUnione& nuovo,
-                   const std::string& vecchioNaz, bool esistevaNaz, const EsitoUnione& nuovoNaz,
-                   EsitoAggiornamento& e) {
-  const std::string cartella = CartellaDi(archivio);
+// The one write of an update, made while `blocco` holds the archive: each file
+// that changed is first copied whole to its backup, then replaced whole
+// through a temporary file beside it and an atomic rename (the file a symbolic
+// link names, so that the link stays a link). The archive goes first: a
+// failure then leaves nazionale.txt as it was.
+std::string scrivi(BloccoArchivio& blocco, const std::string& vecchio, const EsitoUnione& nuovo,
+                   const std::optional<std::string>& vecchioNaz, const EsitoUnione& nuovoNaz, EsitoAggiornamento& e) {
+  const std::string& archivio = blocco.Percorso();
   if (nuovo.Cambiato) {
-    if (esisteva) {
-      SbloccaArchivio(archivio);
-      const std::string copia = ComponiPercorso(cartella, kNomeCopiaRiserva);
+    if (!blocco.Creato()) {
+      const std::string copia = ComponiPercorso(CartellaDi(archivio), kNomeCopiaRiserva);
       const EsitoScrittura c = SostituisciFile(copia, vecchio);
       if (!c) return "Impossibile creare la copia di riserva: " + c.Messaggio + " L'archivio non è stato modificato.";
       e.Copia = copia;
     }
-    const EsitoScrittura s =
-        SostituisciFile(archivio, nuovo.Testo, ComponiPercorso(cartella, kNomeTemporaneoImportazione));
-    if (!s) return "Impossibile scrivere l'archivio: " + s.Messaggio + " L'archivio non è stato modificato.";
+    const std::string temporaneo = ComponiPercorso(CartellaDi(blocco.Bersaglio()), kNomeTemporaneoImportazione);
+    const EsitoScrittura s = SostituisciFile(blocco.Bersaglio(), nuovo.Testo, temporaneo);
+    if (!s) {
+      blocco.Rimuovi();  // an archive created only to be locked goes again
+      return "Impossibile scrivere l'archivio: " + s.Messaggio + " L'archivio non è stato modificato.";
+    }
+    SbloccaArchivio(archivio);
     e.Scritto = true;
   }
   if (nuovoNaz.Cambiato) {
-    const EsitoScrittura s = ScriviNazionale(archivio, esistevaNaz ? &vecchioNaz : nullptr, nuovoNaz.Testo);
+    const EsitoScrittura s = ScriviNazionale(archivio, vecchioNaz ? &*vecchioNaz : nullptr, nuovoNaz.Testo);
     if (!s)
       return s.Messaggio +
              (e.Scritto ? " L'archivio delle dieci ruote è stato aggiornato, la ruota Nazionale no." : "");
-    if (esistevaNaz) e.CopiaNazionale = PercorsoCopiaNazionale(archivio);
+    if (vecchioNaz) e.CopiaNazionale = PercorsoCopiaNazionale(archivio);
     e.Scritto = true;
   }
   return {};
@@ -162,7 +163,7 @@ LetturaFonti LeggiFonti(const std::vector<std::string>& fonti, const FunzioneAva
 }
 
 EsitoAggiornamento ApplicaAggiornamento(const std::string& archivio, const LetturaFonti& lettura,
-                                        const OpzioniUnione& opzioni, bool prova) {
+                                        const OpzioniUnione& opzioni, bool prova, std::chrono::milliseconds attesa) {
   EsitoAggiornamento e;
   e.Prova = prova;
   e.PercorsoArchivio = archivio;
@@ -181,21 +182,39 @@ EsitoAggiornamento ApplicaAggiornamento(const std::string& archivio, const Lettu
   const std::vector<RecordFonte> record = RecordArchivio(lettura);
   const std::vector<RecordFonte> recordNaz = RecordNazionale(lettura);
 
+  // Read, merge and write under the archive's lock: another program's draw
+  // appended meanwhile is neither lost nor taken for a gap.
+  std::optional<BloccoArchivio> blocco;
+  if (!prova || EsisteFile(archivio)) {
+    SbloccaArchivio(archivio);
+    blocco.emplace(archivio, attesa, prova ? AperturaBlocco::Esistente : AperturaBlocco::CreaSeManca);
+    if (!*blocco)
+      return conLettura(StatoAggiornamento::Errore, "Impossibile aggiornare l'archivio: " + blocco->Errore() +
+                                                        ". L'archivio non è stato modificato.");
+    if (!prova && blocco->Collegamenti() > 1)
+      return conLettura(StatoAggiornamento::Errore,
+                        "Impossibile aggiornare: l'archivio " + archivio + " ha " +
+                            std::to_string(blocco->Collegamenti()) +
+                            " nomi (collegamenti fisici) e sostituirlo staccherebbe gli altri. Farne una copia con un "
+                            "nome solo e usare quella. L'archivio non è stato modificato.");
+  }
+  std::string vecchio;
   std::string errore;
-  const std::string percorsoNaz = PercorsoNazionale(archivio);
-  const bool esisteva = EsisteFile(archivio);
-  const bool esistevaNaz = EsisteFile(percorsoNaz);
-  const auto vecchio = leggiTesto(archivio, errore);
-  const auto vecchioNaz = vecchio ? leggiTesto(percorsoNaz, errore) : std::nullopt;
-  if (!vecchio || !vecchioNaz) return conLettura(StatoAggiornamento::Errore, errore);
+  if (blocco && !blocco->Leggi(vecchio))
+    return conLettura(StatoAggiornamento::Errore,
+                      "Impossibile leggere l'archivio " + archivio + ": " + DescrizioneErrno() + ".");
+  const auto vecchioNaz = leggiNazionale(PercorsoNazionale(archivio), errore);
+  if (!errore.empty()) return conLettura(StatoAggiornamento::Errore, errore);
 
-  e.Archivio = UnisciArchivio(*vecchio, record, opzioni, lettura.DateScartate);
-  e.Nazionale = UnisciNazionale(*vecchioNaz, recordNaz, opzioni.Sostituisci, lettura.DateScartate);
+  e.Archivio = UnisciArchivio(vecchio, record, opzioni, lettura.DateScartate);
+  e.Nazionale = UnisciNazionale(vecchioNaz.value_or(""), recordNaz, opzioni.Sostituisci, lettura.DateScartate);
+  // An archive created only to be locked goes again when nothing is written to it.
+  if (blocco && blocco->Creato() && (prova || !e.Archivio.Cambiato)) blocco->Rimuovi();
   if (e.Archivio.ConflittiAperti() || e.Nazionale.ConflittiAperti())
     return conLettura(StatoAggiornamento::Conflitti, {});
   if (!e.Archivio.Cambiato && !e.Nazionale.Cambiato) return conLettura(StatoAggiornamento::GiaAggiornato, {});
   if (prova) return conLettura(StatoAggiornamento::Aggiornato, {});
-  errore = scrivi(archivio, *vecchio, esisteva, e.Archivio, *vecchioNaz, esistevaNaz, e.Nazionale, e);
+  errore = scrivi(*blocco, vecchio, e.Archivio, vecchioNaz, e.Nazionale, e);
   return conLettura(errore.empty() ? StatoAggiornamento::Aggiornato : StatoAggiornamento::Errore, errore);
 }
 

@@ -5,11 +5,13 @@
 // backup of each file and one atomic replace. The second step is quick and
 // may run again over the same sources with other choices (after a conflict).
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "archive/BloccoArchivio.h"
 #include "update/FontiPubblicate.h"
 #include "update/Scaricamento.h"
 #include "update/UnioneArchivio.h"
@@ -55,10 +57,12 @@ struct EsitoAggiornamento {
 };
 
 // Merges the sources into the archive at `archivio` (and its nazionale.txt)
-// and writes them unless `prova`. Conflicts not resolved by
+// and writes them unless `prova`, holding the archive's lock throughout
+// (waiting at most `attesa` for another program). Conflicts not resolved by
 // opzioni.Sostituisci leave both files untouched.
 EsitoAggiornamento ApplicaAggiornamento(const std::string& archivio, const LetturaFonti& lettura,
-                                        const OpzioniUnione& opzioni, bool prova = false);
+                                        const OpzioniUnione& opzioni, bool prova = false,
+                                        std::chrono::milliseconds attesa = kAttesaBlocco);
 
 // Both steps.
 EsitoAggiornamento AggiornaArchivio(const std::string& archivio, const std::vector<std::string>& fonti,

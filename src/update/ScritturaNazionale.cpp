@@ -2,6 +2,7 @@
 
 #include "app/Ambiente.h"
 #include "archive/ArchivioEstrazioni.h"
+#include "archive/BloccoArchivio.h"
 #include "archive/ControlloData.h"
 #include "archive/FileArchivio.h"
 #include "update/UnioneArchivio.h"
@@ -27,6 +28,8 @@ EsitoScrittura SalvaNazionale(const std::string& archivio, const EstrazioneNazio
   const auto data = DataDaTesto(estrazione.Data);
   if (!data) return {false, "La data " + estrazione.Data + " della ruota Nazionale non è valida."};
   const RecordFonte record{data->anno * 10000 + data->mese * 100 + data->giorno, ComponiRecordNazionale(estrazione)};
+  const BloccoArchivio blocco(archivio);
+  if (!blocco) return {false, "La ruota Nazionale non è stata salvata: " + blocco.Errore() + "."};
   const std::string percorso = PercorsoNazionale(archivio);
   std::string vecchio;
   const bool esiste = EsisteFile(percorso);

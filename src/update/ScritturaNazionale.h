@@ -18,8 +18,9 @@ std::string PercorsoCopiaNazionale(const std::string& archivio);
 // text it had, copied first to the backup unless the file did not exist.
 EsitoScrittura ScriviNazionale(const std::string& archivio, const std::string* vecchio, std::string_view nuovo);
 
-// Stores one Nazionale draw (the pasted-draw window): added in date order, or
-// replacing the record of its date. Writes nothing when the record is already there.
+// Stores one Nazionale draw (the pasted-draw window) under the archive's lock:
+// added in date order, or replacing the record of its date. Writes nothing
+// when the record is already there; refuses when the archive does not exist.
 EsitoScrittura SalvaNazionale(const std::string& archivio, const EstrazioneNazionale& estrazione);
 
 }  // namespace ruotario

@@ -81,7 +81,7 @@ TEST(UnioneArchivio, AnEarlierMissingDateIsInsertedOnlyOnRequest) {
 
 TEST(UnioneArchivio, TheNazionaleOfOneDrawIsStoredInDateOrder) {
   CartellaTemporanea dir;
-  const std::string archivio = dir.File("estrazioni.txt");
+  const std::string archivio = dir.Scrivi("estrazioni.txt", kRecC);
   EXPECT_TRUE(SalvaNazionale(archivio, {"07/05/2005", {1, 2, 3, 4, 5}}));
   EXPECT_TRUE(SalvaNazionale(archivio, {"04/05/2005", {82, 18, 11, 60, 61}}));
   EXPECT_TRUE(SalvaNazionale(archivio, {"07/05/2005", {1, 2, 3, 4, 6}}));

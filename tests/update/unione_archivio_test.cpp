@@ -88,3 +88,14 @@ TEST(UnioneArchivio, TheNazionaleOfOneDrawIsStoredInDateOrder) {
   EXPECT_EQ(CartellaTemporanea::Leggi(dir.File("nazionale.txt")), kNazC + "\r\n07/05/2005|0102030406|");
   EXPECT_EQ(CartellaTemporanea::Leggi(dir.File("copiaNazionale.txt")), kNazC + "\r\n07/05/2005|0102030405|");
 }
+
+TEST(UnioneArchivio, AnotherWriterHoldingTheArchiveLeavesItUntouched) {
+  Cartella c;
+  c.dir.Scrivi("estrazioni.txt", kRecA);
+  const BloccoArchivio altro(c.archivio);
+  const EsitoAggiornamento e =
+      ApplicaAggiornamento(c.archivio, LeggiFonti({c.fonte}), {}, false, std::chrono::milliseconds(50));
+  EXPECT_EQ(e.Stato, StatoAggiornamento::Errore);
+  EXPECT_NE(e.Messaggio.find(kArchivioInUso), std::string::npos) << e.Messaggio;
+  EXPECT_EQ(c.leggi("estrazioni.txt"), kRecA);
+}

@@ -73,7 +73,7 @@ class frmMainTest : public QObject {
     const std::pair<const char*, const char*> ordine[] = {
         {"munarcestr", "mnuViewEstrazioni mnuInsertnuovaEstrazione mnuAEImportaEstrazioni mnuEsportaEstrazionix"},
         {"mnuInsertnuovaEstrazione", "mnuinsestman mnuinstele"},
-        {"mnuAEImportaEstrazioni", "mnudownls mnuimprtfile"},
+        {"mnuAEImportaEstrazioni", "mnudownls mnuimprtfile mnuAggiornaUfficiale mnuImportaPubblicato"},
         {"mnusupsp", "mnusupsyp mnuspric"},
         {"mnuspie",
          "mnuspia1 mnuspia2 mnuspia mnuambispiacadenza mnuspiadecina mnuambispiafigura mnuspiasomma "

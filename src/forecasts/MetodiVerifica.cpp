@@ -131,17 +131,33 @@ class Kostanti : public MetodoPasso {
   int colpo_ = 0;
 };
 
+// The first `quanti` numbers by Sortite, largest first, equal counts in
+// number order: the order in which ZevedIVE collects a study.
+std::vector<int> PrimiPerSortite(const std::array<int, 91>& s, int quanti) {
+  const auto prima = [&](int a, int b) {
+    return s[static_cast<std::size_t>(a)] != s[static_cast<std::size_t>(b)]
+               ? s[static_cast<std::size_t>(a)] > s[static_cast<std::size_t>(b)]
+               : a < b;
+  };
+  std::vector<int> ordine(90);
+  for (int n = 1; n <= 90; ++n) ordine[static_cast<std::size_t>(n - 1)] = n;
+  std::partial_sort(ordine.begin(), ordine.begin() + quanti, ordine.end(), prima);
+  ordine.resize(static_cast<std::size_t>(quanti));
+  return ordine;
+}
+
 // ZevedIVE with D as the spy draw: the studies of the numbers of D and of
 // their pair sums over the draws before D. All 90 number spies and 90 sum
 // spies are kept up to date, so a forecast only looks up its fifteen.
 class ZevediveMetodo : public MetodoPasso {
  public:
   ZevediveMetodo(const ParametriVerifica& p, const ArchivioEstrazioni& a)
-      : archivio_(a), ruota_(p.Ruota), primo_(std::max(p.StudioDa, 1)), primi_(PrimiDaRaccogliere(p.SoloTop, p.Top)) {
-    for (int s = 0; s < 90; ++s) {
-      numeri_.emplace_back(p.Colpi, true);
-      somme_.emplace_back(p.Colpi, true);
-    }
+      : archivio_(a),
+        ruota_(p.Ruota),
+        primo_(std::max(p.StudioDa, 1)),
+        quanti_(std::clamp(PrimiDaRaccogliere(p.SoloTop, p.Top), 0, 90)) {
+    // Studies 0..89: the number spies 1..90; 90..179: the sum spies 1..90.
+    for (int s = 0; s < 180; ++s) studi_.emplace_back(p.Colpi, true, quanti_);
   }
 
   std::optional<std::vector<int>> Passo(int i, bool serve) override {
@@ -149,47 +165,58 @@ class ZevediveMetodo : public MetodoPasso {
     std::optional<std::vector<int>> previsione;
     if (serve && i > primo_) previsione = prevedi(d);
 
-    // The spy tests of this draw for every spy value at once.
-    std::array<bool, 91> numero{};
-    std::array<bool, 91> somma{};
+    // Only the studies with a case open watch this draw; of the others only
+    // those whose spy the draw holds can open one. The rest would do nothing.
+    std::size_t tenuti = 0;
+    for (const int s : inCaso_) {
+      StudioSpiaPasso& studio = studi_[static_cast<std::size_t>(s)];
+      studio.Passo(d, [] { return false; });
+      visto_[static_cast<std::size_t>(s)] = i;  // a closing draw is not tested for the spy
+      if (studio.InCaso()) inCaso_[tenuti++] = s;
+    }
+    inCaso_.resize(tenuti);
+    auto apri = [&](int s) {
+      if (visto_[static_cast<std::size_t>(s)] == i) return;
+      visto_[static_cast<std::size_t>(s)] = i;
+      if (studi_[static_cast<std::size_t>(s)].Passo(d, [] { return true; })) inCaso_.push_back(s);
+    };
     for (std::size_t k = 0; k < 5; ++k)
-      if (d.DueCifre[k]) numero[static_cast<std::size_t>(d.Valore[k])] = true;
+      if (d.DueCifre[k]) apri(d.Valore[k] - 1);
     for (std::size_t a = 0; a < 4; ++a)
       for (std::size_t b = a + 1; b < 5; ++b)
-        if (d.Valore[a] != 0 && d.Valore[b] != 0)
-          somma[static_cast<std::size_t>(Fuori90(d.Valore[a] + d.Valore[b]))] = true;
-    for (std::size_t s = 1; s <= 90; ++s) {
-      numeri_[s - 1].Passo(d, [&] { return numero[s]; });
-      somme_[s - 1].Passo(d, [&] { return somma[s]; });
-    }
+        if (d.Valore[a] != 0 && d.Valore[b] != 0) apri(90 + Fuori90(d.Valore[a] + d.Valore[b]) - 1);
     return previsione;
   }
 
  private:
+  // ZevedIVE's sums (RaccogliStudio: each study adds the counts of its first
+  // `primi` numbers by Sortite, equal counts in number order) and its first
+  // number (MiglioriSomme: the largest sum, the smallest number on a tie).
   std::optional<std::vector<int>> prevedi(const NumeriRuota& spia) {
-    SommeZevedive somme;
-    EsitoRicerca studio;
-    auto raccogli = [&](const StudioSpiaPasso& s) {
-      std::copy(s.Sortite.begin(), s.Sortite.end(), studio.Sortite.begin());
-      RaccogliStudio(studio, primi_, somme);
+    std::array<int, 91> somme{};
+    auto raccogli = [&](int indice) {
+      const StudioSpiaPasso& studio = studi_[static_cast<std::size_t>(indice)];
+      std::vector<int> calcolati;
+      const std::vector<int>& primi =
+          studio.Primi().empty() ? (calcolati = PrimiPerSortite(studio.Sortite, quanti_)) : studio.Primi();
+      for (const int n : primi) somme[static_cast<std::size_t>(n)] += studio.Sortite[static_cast<std::size_t>(n)];
     };
     const auto& v = spia.Valore;
     for (std::size_t k = 0; k < 5; ++k)
-      if (v[k] != 0) raccogli(numeri_[static_cast<std::size_t>(v[k] - 1)]);
+      if (v[k] != 0) raccogli(v[k] - 1);
     for (std::size_t a = 0; a < 4; ++a)
       for (std::size_t b = a + 1; b < 5; ++b)
-        if (v[a] != 0 && v[b] != 0) raccogli(somme_[static_cast<std::size_t>(Fuori90(v[a] + v[b]) - 1)]);
-    const VoceSomma prima = MiglioriSomme(somme)[0];
-    if (prima.SommaSortite.value_or(0) <= 0) return std::nullopt;
-    return std::vector<int>{prima.Numero};
+        if (v[a] != 0 && v[b] != 0) raccogli(90 + Fuori90(v[a] + v[b]) - 1);
+    return migliore(somme);
   }
 
   const ArchivioEstrazioni& archivio_;
   int ruota_;
   int primo_;
-  int primi_;
-  std::vector<StudioSpiaPasso> numeri_;  // spy value s at s - 1
-  std::vector<StudioSpiaPasso> somme_;
+  int quanti_;
+  std::vector<StudioSpiaPasso> studi_;
+  std::vector<int> inCaso_;       // the studies with a case open
+  std::array<int, 180> visto_{};  // the last draw each study took
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 // the rules of its study exactly; what it forecasts at a draw D is what the
 // study gives on the archive cut at D.
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <optional>
@@ -19,7 +20,14 @@ namespace ruotario {
 // next draw closes it unseen), taken one draw at a time.
 class StudioSpiaPasso {
  public:
-  StudioSpiaPasso(int colpi, bool sortiteUniche) : colpi_(colpi), uniche_(sortiteUniche) {}
+  // With `primi` between 1 and kPrimiSeguiti the study also keeps its first
+  // `primi` numbers by Sortite (largest first, equal counts in number order)
+  // as the counts grow, so they need no sort when asked for.
+  static constexpr int kPrimiSeguiti = 5;
+  StudioSpiaPasso(int colpi, bool sortiteUniche, int primi = 0) : colpi_(colpi), uniche_(sortiteUniche) {
+    if (primi >= 1 && primi <= kPrimiSeguiti)
+      for (int n = 1; n <= primi; ++n) primi_.push_back(n);
+  }
   // Takes the next draw; `evento` is asked only when no case is open. True
   // when a case opens at this draw.
   template <typename Evento>
@@ -34,6 +42,7 @@ class StudioSpiaPasso {
         if (v < 1 || v > 90 || (uniche_ && uscito_[static_cast<std::size_t>(v)])) continue;
         ++Sortite[static_cast<std::size_t>(v)];
         uscito_[static_cast<std::size_t>(v)] = true;
+        if (!primi_.empty()) sale(v);
       }
       return false;
     }
@@ -43,14 +52,33 @@ class StudioSpiaPasso {
     colpo_ = 0;
     return true;
   }
+  bool InCaso() const { return inCaso_; }
+  // The first numbers kept (empty when none are kept).
+  const std::vector<int>& Primi() const { return primi_; }
   std::array<int, 91> Sortite{};
 
  private:
+  bool prima(int a, int b) const {
+    const int sa = Sortite[static_cast<std::size_t>(a)], sb = Sortite[static_cast<std::size_t>(b)];
+    return sa != sb ? sa > sb : a < b;
+  }
+  // Counts only grow: a number can only climb, into the first ones or among them.
+  void sale(int v) {
+    auto i = std::find(primi_.begin(), primi_.end(), v);
+    if (i == primi_.end()) {
+      if (!prima(v, primi_.back())) return;
+      i = primi_.end() - 1;
+      *i = v;
+    }
+    for (; i != primi_.begin() && prima(*i, *(i - 1)); --i) std::iter_swap(i, i - 1);
+  }
+
   int colpi_;
   bool uniche_;
   bool inCaso_ = false;
   int colpo_ = 0;
   std::array<bool, 91> uscito_{};
+  std::vector<int> primi_;
 };
 
 class MetodoPasso {

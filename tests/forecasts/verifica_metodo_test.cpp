@@ -61,6 +61,8 @@ std::optional<std::vector<int>> studio(const ParametriVerifica& p, const Archivi
       z.Ruota = p.Ruota;
       z.EstrazioneSpia = d;
       z.Colpi = p.Colpi;
+      z.SoloTop = p.SoloTop;
+      z.Top = p.Top;
       SommeZevedive somme;
       const VoceSomma v = Zevedive(z, cut, somme).MiglioriSomme[0];
       if (v.SommaSortite.value_or(0) == 0) return std::nullopt;
@@ -72,20 +74,11 @@ std::optional<std::vector<int>> studio(const ParametriVerifica& p, const Archivi
 
 class Verifica : public testing::TestWithParam<MetodoVerifica> {};
 
-TEST_P(Verifica, EveryForecastIsTheStudyOnTheArchiveCutThere) {
-  const auto archivio = ArchivioEstrazioni::DaTesto(GeneraArchivioEsempio({160, 7}));
-  ParametriVerifica p;
-  p.Metodo = GetParam();
-  p.Ruota = 3;
-  p.Colpi = p.Metodo == MetodoVerifica::Zevedive ? 2 : 4;
-  p.Spia.NumeriSpia = {12, 0, 0};
-  p.Kostanti.NumeroSpia = 12;
-  p.Inizio = 20;
+// Walks the draws as the replay must: from Inizio, each forecast at the first
+// draw the study makes one, not before the previous one was settled.
+void confronta(const ParametriVerifica& p, const ArchivioEstrazioni& archivio) {
   const EsitoVerifica e = VerificaMetodo(p, archivio);
   ASSERT_GT(e.Previsioni.size(), 3u);
-
-  // Walk the draws as the replay must: from Inizio, each forecast at the first
-  // draw the study makes one, not before the previous one was settled.
   int libero = p.Inizio;
   std::size_t i = 0;
   for (int d = p.Inizio; d + p.Colpi <= archivio.Conta(); ++d) {
@@ -101,6 +94,22 @@ TEST_P(Verifica, EveryForecastIsTheStudyOnTheArchiveCutThere) {
     EXPECT_EQ(f.RecordEsito, d + f.Colpo);
   }
   EXPECT_EQ(i, e.Previsioni.size());
+}
+
+TEST_P(Verifica, EveryForecastIsTheStudyOnTheArchiveCutThere) {
+  const auto archivio = ArchivioEstrazioni::DaTesto(GeneraArchivioEsempio({160, 7}));
+  ParametriVerifica p;
+  p.Metodo = GetParam();
+  p.Ruota = 3;
+  p.Colpi = p.Metodo == MetodoVerifica::Zevedive ? 2 : 4;
+  p.Spia.NumeriSpia = {12, 0, 0};
+  p.Kostanti.NumeroSpia = 12;
+  p.Inizio = 20;
+  p.Top = 4;
+  confronta(p, archivio);
+  if (p.Metodo != MetodoVerifica::Zevedive) return;
+  p.SoloTop = false;  // every successor of every study, not only the first few
+  confronta(p, archivio);
 }
 
 TEST_P(Verifica, CuttingTheArchiveLaterChangesNoForecastMadeBefore) {

@@ -99,4 +99,22 @@ std::vector<PuntoCurva> CurvaCumulata(const EsitoVerifica& e) {
   return curva;
 }
 
+Grafico GraficoVerifica(const EsitoVerifica& e, const ArchivioEstrazioni& archivio, std::string_view titolo) {
+  Grafico g;
+  g.Titolo = titolo;
+  g.TitoloAsseX = "Anno della previsione";
+  g.TitoloAsseY = "Vincite cumulate";
+  SerieGrafico vinte{"Vinte", {}};
+  SerieGrafico attese{"Attese per puro caso", {}};
+  for (const PuntoCurva& p : CurvaCumulata(e)) {
+    // The year only: a whole date under the axis does not fit.
+    const std::string_view data = archivio[p.Record].Data();
+    g.Categorie.emplace_back(data.size() > 6 ? data.substr(6) : data);
+    vinte.Valori.push_back(p.Vinte);
+    attese.Valori.push_back(p.Attese);
+  }
+  g.Linee = {std::move(vinte), std::move(attese)};
+  return g;
+}
+
 }  // namespace ruotario

@@ -16,6 +16,7 @@
 #include "archive/ArchivioEstrazioni.h"
 #include "constants/StatisticaKostanti.h"
 #include "forecasts/ProbabilitaPrevisione.h"
+#include "print/Grafico.h"
 #include "spy/ParametriRicerca.h"
 
 namespace ruotario {
@@ -73,5 +74,9 @@ struct PuntoCurva {
   double Attese = 0.0;
 };
 std::vector<PuntoCurva> CurvaCumulata(const EsitoVerifica& e);
+
+// The chart of a replay: the wins so far against the wins chance alone would
+// give so far, forecast after forecast, each under the year it was made in.
+Grafico GraficoVerifica(const EsitoVerifica& e, const ArchivioEstrazioni& archivio, std::string_view titolo);
 
 }  // namespace ruotario

@@ -214,13 +214,33 @@ void FrmPrevisioni::Elimina() {
 }
 
 void FrmPrevisioni::Stampa() {
-  // Long origins and notes are cut so that every row fits the page.
-  GrigliaTesto t = GrigliaDaTabella(*tabella_);
-  for (auto& riga : t.righe)
-    for (auto& cella : riga) {
-      const QString q = QString::fromStdString(cella);
-      if (q.size() > 40) cella = (q.left(39) + QStringLiteral("…")).toStdString();
-    }
+  // The printed table has fourteen characters a column and the width of the
+  // page: six short columns, in the order the window shows the forecasts.
+  static constexpr std::array<const char*, 10> kSigle = {"BA", "CA", "FI", "GE", "MI", "NA", "PA", "RM", "TO", "VE"};
+  GrigliaTesto t;
+  t.intestazioni = {"Nr.", "Numeri", "Ruote", "Giocata", "Esito", "Data esito"};
+  for (int r = 0; r < tabella_->rowCount(); ++r) {
+    const long long id = tabella_->item(r, 0)->data(Qt::UserRole).toLongLong();
+    const auto v = std::find_if(voci_.begin(), voci_.end(), [id](const VocePrevisione& x) { return x.Dati.Id == id; });
+    if (v == voci_.end()) continue;
+    const Previsione& p = v->Dati;
+    const StatoPrevisione& s = v->Stato;
+    std::string numeri = TestoNumeri(p.Numeri);
+    if (numeri.size() > 12) numeri = numeri.substr(0, 11) + "+";
+    std::string ruote;
+    if (p.Ruote.size() == kNumeroRuote)
+      ruote = "Tutte";
+    else if (p.Ruote.size() > 4)
+      ruote = std::to_string(p.Ruote.size()) + " ruote";
+    else
+      for (int q : p.Ruote) ruote += (ruote.empty() ? "" : " ") + std::string(kSigle[static_cast<std::size_t>(q - 1)]);
+    std::string esito = std::string(NomeEsito(s.Esito));
+    if (s.Esito == EsitoPrevisione::Vinta)
+      esito += " " + std::string(kSigle[static_cast<std::size_t>(s.RuotaVinta - 1)]) + " c." + std::to_string(s.Colpo);
+    if (s.Esito == EsitoPrevisione::InGioco) esito += " " + std::to_string(s.Colpo) + "c";
+    t.righe.push_back({std::to_string(p.Id), numeri, ruote,
+                       std::string(NomeSorte(p.Sorte)) + " " + std::to_string(p.Colpi) + "c", esito, s.DataEsito});
+  }
   StampaPrimeRighe(t, QStringLiteral("  Registro delle previsioni - ") + filtro_->currentText(),
                    QStringLiteral("  ") + riepilogo_->text(), 500, this);
 }

@@ -91,6 +91,7 @@ PropostaPrevisione propostaFinestra(const QWidget& finestra) {
     if (const QComboBox* l = lista(nome); l && l->isVisibleTo(&finestra))
       scelte += (scelte.isEmpty() ? "" : ", ") + l->currentText();
   if (!scelte.isEmpty()) scelte = QStringLiteral(" - Spia: ") + scelte;
+  if (const QComboBox* fine = lista("CmbDataFine")) scelte += QStringLiteral(" - Estrazione: ") + fine->currentText();
   if (const QComboBox* ruota = lista("cmbRuota")) {
     p.Ruota = std::clamp(ruota->currentIndex() + 1, 1, kNumeroRuote);
     scelte += QStringLiteral(" - Ruota: ") + ruota->currentText();

@@ -129,10 +129,27 @@ SchedaVerifica::SchedaVerifica(QWidget* parent) : QWidget(parent) {
   connect(avvia, &QPushButton::clicked, this, &SchedaVerifica::Verifica);
   connect(stampaGrafico, &QPushButton::clicked, grafico_, &VistaGrafico::Stampa);
   connect(esportaGrafico, &QPushButton::clicked, grafico_, &VistaGrafico::Esporta);
-  connect(stampaTabella, &QPushButton::clicked, this, [this] {
-    StampaPrimeRighe(griglia_->TestoTabella(), QStringLiteral("  Verifica metodo: ") + metodo_->currentText(),
-                     QStringLiteral("  ") + sintesi_->text(), 500, this);
-  });
+  connect(stampaTabella, &QPushButton::clicked, this, &SchedaVerifica::stampa);
+}
+
+// The printed table has fourteen characters a column and the width of the
+// page: six of the grid's columns.
+void SchedaVerifica::stampa() {
+  GrigliaTesto t;
+  t.intestazioni = {"Nr.", "Data", "Numeri", "Esito", "Vinte", "Attese"};
+  for (const RigaTabella& r : griglia_->Righe()) {
+    const std::string esito = r[4] == "vinta" ? "vinta c." + r[5] : r[4];
+    t.righe.push_back({r[0], r[1], r[2], esito, r[7], r[8]});
+  }
+  const RiepilogoCaso& c = esito_.Caso;
+  const QString sottotitolo =
+      QStringLiteral("  %1 previsioni, %2 vinte; per puro caso %3 attese; altrettante o più per caso: %4")
+          .arg(c.Previsioni)
+          .arg(c.Vinte)
+          .arg(QString::fromStdString(FormattaNumero(c.Attese, "##0.0", SeparatoreDecimale())),
+               QString::fromStdString(TestoPercentuale(c.Coda, SeparatoreDecimale())));
+  StampaPrimeRighe(t, QStringLiteral("  Verifica metodo: ") + metodo_->currentText() + " - " + ruota_->currentText(),
+                   sottotitolo, 500, this);
 }
 
 // Each method starts where its own window starts its span, with its colpi.

@@ -31,6 +31,7 @@ class SchedaVerifica : public QWidget {
 
  private:
   void cambiaMetodo();
+  void stampa();
 
   QComboBox* metodo_ = nullptr;
   QComboBox* ruota_ = nullptr;

@@ -126,8 +126,7 @@ void FinestraZevedive::costruisci() {
   schede_->addTab(risultati_, QStringLiteral("Dettaglio"));
   auto* colonnaEsito = new QVBoxLayout(esito);
   colonnaEsito->addWidget(schede_);
-  AggiungiSotto(esito,
-                PulsanteSalvaPrevisione(this, [this] { return PropostaDaTabella(*this, *Griglia(), Intestazione()); }));
+  AggiungiSotto(esito, PulsanteSalvaPrevisione(this, [this] { return PropostaDaTabella(*this, *Griglia(), {}); }));
 
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(parametri, 0);

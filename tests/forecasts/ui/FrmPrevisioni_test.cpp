@@ -95,6 +95,7 @@ class FrmPrevisioniTest : public QObject {
     QCOMPARE(tabella->rowCount(), 1);
     QCOMPARE(tabella->item(0, 3)->text(), QString("14"));
     QVERIFY(f.findChild<QLabel*>("lbRiepilogo")->text().startsWith("1 saldata, 1 vinta"));
+    stampa(f, "cmdStampa");
 
     auto* elimina = f.findChild<QPushButton*>("cmdElimina");
     QVERIFY(!elimina->isEnabled());
@@ -120,9 +121,22 @@ class FrmPrevisioniTest : public QObject {
     QCOMPARE(scheda.findChild<Griglia90*>("GrigliaVerifica")->ContaRighe(), 3);
     QCOMPARE(scheda.findChild<VistaGrafico*>("GraficoVerifica")->Descrizione().Linee.size(), std::size_t(2));
     QVERIFY(scheda.findChild<QLabel*>("lbEsitoVerifica")->text().startsWith("3 previsioni"));
+    stampa(scheda, "cmdStampaVerifica");
   }
 
  private:
+  // Printed through the table printing: it asks, then prints within the page.
+  void stampa(QWidget& w, const char* pulsante) {
+    prova::FintaStampante stampante;
+    const QString pdf = cartella_.filePath(QString::fromLatin1(pulsante) + ".pdf");
+    stampante.printer().setOutputFileName(pdf);
+    impostaStampante(&stampante);
+    w.findChild<QPushButton*>(pulsante)->click();
+    impostaStampante(nullptr);
+    QCOMPARE(messaggi_.ricevuti.last().tipo, QString("conferma"));
+    QVERIFY(QFileInfo(pdf).size() > 0);
+  }
+
   std::unique_ptr<QTemporaryDir> impostazioni_;
   QTemporaryDir cartella_;
   prova::FintiMessaggi messaggi_;

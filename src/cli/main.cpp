@@ -94,20 +94,39 @@ constexpr VoceComando kComandi[] = {
                   "  [--senza-ambo-capigioco]  non conta le vincite con due capigioco\n"
                   "  [--seme S]  seme dei numeri casuali (solo con --modo probabili)\n"
                   "  Stato di uscita 1 quando la statistica non ha estrazioni vincenti.\n"},
-    {"ritardi", ComandoRitardi, "frequenze e ritardi (attuale e massimo) di numeri o ambi, con la probabilità per caso",
-     "  [--archivio FILE] [--ruota NOME|1..10|tutte] [--inizio N] [--fine N]\n"
-     "  [--ambi]     gli ambi (4005 per ruota) al posto dei numeri\n"
-     "  [--top N]    solo i primi N più ritardatari (ritardo attuale, poi massimo)\n"
+    {"ritardi", ComandoRitardi,
+     "frequenze e ritardi di numeri, ambi, terni o gruppi, per ruota, posizione o sulle dieci ruote insieme, "
+     "e il tabellone analitico, con la probabilità per caso",
+     "  [--archivio FILE] [--ruota NOME|1..10|tutte|nazionale] [--inizio N] [--fine N]\n"
+     "  [--ultime N]       le ultime N estrazioni dell'archivio fino a --fine (non con --inizio)\n"
+     "  [--ambi | --terni | --gruppo G]  gli ambi (4005 per ruota), i terni (117480 per ruota) o un\n"
+     "                     gruppo di numeri al posto dei numeri: G è decina:0..8, cadenza:0..9,\n"
+     "                     figura:1..9 o un elenco 3,17,45; il gruppo esce quando esce uno dei suoi numeri\n"
+     "  [--posizione 1..5] solo il numero (o il gruppo) estratto in quella posizione (estratto determinato)\n"
+     "  [--ruote-insieme]  il numero su una qualsiasi delle dieci ruote: conta ogni estrazione in cui almeno\n"
+     "                     una ruota è stata estratta (con --ruota tutte invece ogni ruota per sé)\n"
+     "  [--tabellone]      il tabellone analitico: i ritardi attuali dei 90 numeri su ogni ruota, più la\n"
+     "                     Nazionale quando c'è nazionale.txt accanto all'archivio\n"
+     "  [--top N]          solo i primi N più ritardatari (ritardo attuale, poi massimo)\n"
      "  [--formato testo|csv|json]\n"
      "  Predefiniti: Bari, dalla prima all'ultima estrazione, tutti i numeri in ordine.\n"
-     "  Contano solo le estrazioni in cui la ruota è stata estratta; con tutte, ogni ruota per sé.\n"
-     "  JSON: \"Estrazioni\" (estrazioni di ogni ruota nel periodo) e l'elenco \"Numeri\", i cui oggetti\n"
-     "  hanno Numero (o Ambo \"n1-n2\"), Ruota (solo con --ruota tutte), Frequenza, RitardoAttuale,\n"
-     "  RitardoMassimo, Probabilita e Attesi.\n"
-     "  Probabilita: probabilità che per solo caso un numero resti assente almeno RitardoAttuale\n"
-     "  estrazioni, (17/18)^R, o un ambo, (1-2/801)^R (da 0 a 1; nel testo e nel CSV in percentuale).\n"
-     "  Attesi: quanti numeri (o ambi) delle ruote studiate ci si attende per caso con un ritardo\n"
-     "  almeno pari: 90 (o 4005) per ruota per la probabilità.\n"},
+     "  Contano solo le estrazioni in cui la ruota è stata estratta. Ogni ritardo si misura dall'uscita\n"
+     "  precedente, anche se questa cade prima del periodo: il periodo sceglie i ritardi che contano\n"
+     "  (quelli che finiscono dentro di esso e quello in corso). La Nazionale ha le sue estrazioni: del\n"
+     "  periodo contano quelle con le date comprese fra la prima e l'ultima estrazione del periodo.\n"
+     "  JSON: Ruota, Inizio, Fine, Ambi, Tipo, Posizione (con --posizione), \"Estrazioni\" (estrazioni di\n"
+     "  ogni ruota nel periodo) e l'elenco \"Numeri\", i cui oggetti hanno Numero (o Ambo \"n1-n2\", Terno\n"
+     "  \"a-b-c\", Gruppo), Ruota (quando le ruote sono più d'una), Posizione (con --posizione), Frequenza,\n"
+     "  RitardoAttuale, RitardoMassimo, DataUltima, DataRecord, Probabilita e Attesi.\n"
+     "  DataUltima: data dell'ultima uscita fino alla fine del periodo (null se mai uscito).\n"
+     "  DataRecord: data dell'uscita che ha chiuso il ritardo massimo; l'ultima estrazione del periodo\n"
+     "  quando il massimo è il ritardo in corso (il numero è al suo record); la più recente a pari merito.\n"
+     "  Probabilita: probabilità che per solo caso resti assente almeno RitardoAttuale estrazioni: per\n"
+     "  estrazione 17/18 un numero, 89/90 un numero in una posizione, 1-2/801 un ambo, 1-1/11748 un terno,\n"
+     "  C(90-g,5)/C(90,5) un gruppo di g numeri; sulle dieci ruote insieme alla potenza delle ruote estratte\n"
+     "  (da 0 a 1; nel testo e nel CSV in percentuale).\n"
+     "  Attesi: quante voci delle ruote studiate ci si attende per caso con un ritardo almeno pari:\n"
+     "  le voci per ruota (90, 4005, 117480 o 1) per il numero di ruote per la probabilità.\n"},
 };
 
 void aiuto(std::ostream& out) {

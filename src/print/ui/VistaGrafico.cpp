@@ -55,6 +55,7 @@ QCategoryAxis* asseCategorie(const Grafico& g) {
     usate << etichetta;
     asse->append(etichetta, i);
   }
+  asse->setLabelsAngle(-40);  // dates side by side would not fit
   asse->setTitleText(testo(g.TitoloAsseX));
   return asse;
 }
@@ -113,7 +114,7 @@ QChart* CreaGrafico(const Grafico& g) {
     for (std::size_t s = 0; s < g.Barre.size(); ++s) {
       auto* insieme = new QBarSet(testo(g.Barre[s].Nome));
       insieme->setColor(ciclico(kColoriBarre, s));
-      insieme->setBorderColor(ciclico(kColoriBarre, s));
+      insieme->setPen(Qt::NoPen);  // a thin bar shows its own colour, the highlighted one too
       for (double v : g.Barre[s].Valori) insieme->append(v);
       if (g.BarraEvidenziata >= 0 && g.BarraEvidenziata < insieme->count()) {
         insieme->setSelectedColor(kColoreEvidenziata);

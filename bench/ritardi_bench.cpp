@@ -5,12 +5,16 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
+#include <QStandardPaths>
 #include <cstdlib>
 
 #include "ArchivioBench.h"
+#include "app/Ambiente.h"
 #include "ritardi/Ritardi.h"
 #include "ritardi/Tabellone.h"
 #include "ritardi/VociRitardi.h"
+#include "ritardi/ui/FrmRitardi.h"
 
 namespace ruotario::bench {
 namespace {
@@ -60,6 +64,25 @@ void BM_Ritardi(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_Ritardi)->Arg(1)->Arg(kTutteLeRuote)->Unit(benchmark::kMillisecond);
+
+// Opening the window (offscreen): date lists, tabellone, table and chart of
+// the first row. Its choices go to the test-mode settings, never the user's.
+void BM_AperturaRitardi(benchmark::State& state) {
+  static int argc = 1;
+  static char nome[] = "ruotario_bench";
+  static char* argv[] = {nome, nullptr};
+  if (!QApplication::instance()) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(argc, argv);
+  }
+  QStandardPaths::setTestModeEnabled(true);
+  Stato().ArchivePath = Percorso();
+  for (auto _ : state) {
+    FrmRitardi finestra;
+    benchmark::DoNotOptimize(finestra.Esito().Ruote.size());
+  }
+}
+BENCHMARK(BM_AperturaRitardi)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace ruotario::bench

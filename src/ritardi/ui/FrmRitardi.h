@@ -111,6 +111,8 @@ class FrmRitardi : public QWidget {
 
   bool pronto_ = false;
   bool mostrata_ = false;
+  bool appenaLetto_ = true;
+  bool seguiSelezione_ = true;
   ArchivioEstrazioni archivio_;
   std::vector<EstrazioneNazionale> nazionale_;
   EsitoRitardi esito_;

@@ -86,8 +86,11 @@ void FrmRitardi::Calcola() {
   aggiornaControlli();
   salvaScelte();
   avvisa({});
-  archivio_ = ArchivioEstrazioni::CaricaArchivio(Stato().ArchivePath);
-  nazionale_ = LeggiNazionale(PercorsoNazionale(Stato().ArchivePath));
+  if (!appenaLetto_) {  // the opening's own read serves its first study
+    archivio_ = ArchivioEstrazioni::CaricaArchivio(Stato().ArchivePath);
+    nazionale_ = LeggiNazionale(PercorsoNazionale(Stato().ArchivePath));
+  }
+  appenaLetto_ = false;
   const ParametriRitardi p = Parametri();
   bool gruppoValido = true;
   gruppoStudiato_ = p.Tipo == TipoRitardo::Gruppo ? gruppo(&gruppoValido) : GruppoNumeri{};
@@ -148,7 +151,9 @@ void FrmRitardi::mostraTabella() {
     soggetto_ = {};
     mostraSoggetto();
   } else {
+    seguiSelezione_ = false;  // one chart, drawn below
     tabella_->VaiARiga(std::max(riga, 0));
+    seguiSelezione_ = true;
     storiaDaSelezione();
   }
 }
@@ -162,6 +167,7 @@ void FrmRitardi::ricordaOrdine(int sezione, Qt::SortOrder ordine) {
 void FrmRitardi::NonOrdinare() { tabella_->horizontalHeader()->setSortIndicator(-1, Qt::DescendingOrder); }
 
 void FrmRitardi::storiaDaSelezione() {
+  if (!seguiSelezione_) return;
   const int riga = tabella_->currentIndex().row();
   const auto& voci = tabella_->Modello()->Voci();
   if (riga < 0 || riga >= static_cast<int>(voci.size())) return;

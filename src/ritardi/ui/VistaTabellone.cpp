@@ -169,7 +169,7 @@ VistaTabellone::VistaTabellone(QWidget* parent) : QTableView(parent), modello_(n
   setCornerButtonEnabled(false);
   verticalHeader()->setVisible(false);
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 1);
+  verticalHeader()->setMinimumSectionSize(1);
   horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   horizontalHeader()->setHighlightSections(false);
   connect(this, &QTableView::clicked, this, [this](const QModelIndex& i) {
@@ -202,6 +202,13 @@ void VistaTabellone::adatta() {
   const int ruota = m.horizontalAdvance(QStringLiteral("0000")) + 10;
   for (int c = 0; c < modello_->columnCount(); ++c)
     setColumnWidth(c, c % (1 + modello_->Ruote()) == 0 ? numero : ruota);
+  // Two blocks fill the height when they can (45 rows fit a 1000-pixel screen); one block scrolls anyway.
+  const int testo = fontMetrics().height();
+  const int righe = modello_->rowCount();
+  const int riga =
+      modello_->Blocchi() == 2 && righe > 0 ? std::clamp(viewport()->height() / righe, testo, testo + 6) : testo + 4;
+  verticalHeader()->setDefaultSectionSize(riga);
+  for (int r = 0; r < righe; ++r) setRowHeight(r, riga);
 }
 
 void VistaTabellone::resizeEvent(QResizeEvent* evento) {

@@ -193,7 +193,10 @@ void FrmRitardi::mostraSoggetto() {
   p.Posizione = soggetto_.posizione;
   p.Gruppo = soggetto_.gruppo.Numeri;
   const EsitoRitardi e = CalcolaRitardi(p, archivio_, nazionale_);
-  if (e.Ruote.empty() || soggetto_.indice >= static_cast<int>(e.Ruote[0].Voci.size())) return;
+  // The archive may have shrunk since the date lists were filled.
+  if (e.Ruote.empty() || e.Parametri.Inizio > e.Parametri.Fine ||
+      soggetto_.indice >= static_cast<int>(e.Ruote[0].Voci.size()))
+    return;
   const VoceRitardo v = VoceDi(e, 0, soggetto_.indice);
   QString nome = testo(NomeRuotaRitardi(p.Ruota) + " " + TestoVoce(v, soggetto_.gruppo.Nome));
   if (p.Posizione > 0) nome += QStringLiteral(" in posizione %1").arg(p.Posizione);

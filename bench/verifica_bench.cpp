@@ -46,7 +46,7 @@ void BM_StudioKostanti(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(CalcolaStatistica(p, archivio()).CasiVincenti);
 }
 void BM_StudioRitardi(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(CalcolaRitardi(ParametriRitardi{}, archivio()).Fine);
+  for (auto _ : state) benchmark::DoNotOptimize(CalcolaRitardi(ParametriRitardi{}, archivio()).Parametri.Fine);
 }
 void BM_StudioZevedive(benchmark::State& state) {
   ParametriZevedive p;

@@ -6,11 +6,39 @@
 
 namespace ruotario {
 
+namespace {
+
+// C(n, 5) / C(90, 5): five numbers of 90 miss `fuori` given ones.
+double mancano(int fuori) {
+  double q = 1;
+  for (int i = 0; i < 5; ++i) q *= static_cast<double>(90 - fuori - i) / (90 - i);
+  return std::max(q, 0.0);
+}
+
+}  // namespace
+
+double AssenzaPerEstrazione(TipoRitardo c, int posizione, int gruppo) {
+  switch (c) {
+    case TipoRitardo::Numero: return posizione > 0 ? 89.0 / 90.0 : kAssenzaNumero;
+    case TipoRitardo::Ambo: return kAssenzaAmbo;
+    case TipoRitardo::Terno: return kAssenzaTerno;
+    case TipoRitardo::Gruppo:
+      gruppo = std::clamp(gruppo, 0, 90);
+      return posizione > 0 ? (90.0 - gruppo) / 90.0 : mancano(gruppo);
+  }
+  return 1;
+}
+
 double ProbabilitaRitardo(int ritardo, bool ambo) {
   return std::pow(ambo ? kAssenzaAmbo : kAssenzaNumero, std::max(ritardo, 0));
 }
 
 double AttesiPerCaso(int ritardo, bool ambo, int quanti) { return quanti * ProbabilitaRitardo(ritardo, ambo); }
+
+double RitardoConProbabilita(double p, double assenza) {
+  if (!(assenza > 0 && assenza < 1) || !(p > 0)) return 0;
+  return std::log(p) / std::log(assenza);
+}
 
 std::string TestoCifre(double v, char separatore) {
   int decimali = 2;

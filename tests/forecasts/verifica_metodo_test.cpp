@@ -29,10 +29,14 @@ std::optional<std::vector<int>> studio(const ParametriVerifica& p, const Archivi
   const ArchivioEstrazioni cut = taglia(archivio, d);
   switch (p.Metodo) {
     case MetodoVerifica::Ritardatario: {
-      const RitardiRuota r = CalcolaRitardi({p.Ruota, p.StudioDa, d}, cut).Ruote[0];
+      ParametriRitardi q;
+      q.Ruota = p.Ruota;
+      q.Inizio = p.StudioDa;
+      q.Fine = d;
+      const RitardiRuota r = CalcolaRitardi(q, cut).Ruote[0];
       int n = 1;
       for (int m = 2; m <= 90; ++m)
-        if (r.Numeri[m].RitardoAttuale > r.Numeri[n].RitardoAttuale) n = m;
+        if (r.Voci[m - 1].RitardoAttuale > r.Voci[n - 1].RitardoAttuale) n = m;
       return r.Estrazioni ? std::optional(std::vector<int>{n}) : std::nullopt;
     }
     case MetodoVerifica::Spia: {

@@ -41,20 +41,28 @@ const T& ciclico(const T (&a)[N], std::size_t i) {
   return a[i % N];
 }
 
-QCategoryAxis* asseCategorie(const Grafico& g) {
-  auto* asse = new QCategoryAxis;
-  const int n = static_cast<int>(g.Categorie.size());
-  asse->setRange(-0.5, std::max(n, 1) - 0.5);
-  asse->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-  asse->setGridLineVisible(false);
+// The labels of the categories that fit in `larghezza` pixels (a date needs about 95 not to be cut).
+void etichette(QCategoryAxis* asse, const Grafico& g, int larghezza) {
+  for (const QString& e : asse->categoriesLabels()) asse->remove(e);
   // Category axis labels must be unique: a repeated one gets a trailing blank.
   QStringList usate;
-  for (int i : EtichetteMostrate(n, 12)) {
+  const int quante = std::max(2, (larghezza - 120) / 95);
+  for (int i : EtichetteMostrate(static_cast<int>(g.Categorie.size()), quante)) {
     QString etichetta = testo(g.Categorie[static_cast<std::size_t>(i)]);
     while (usate.contains(etichetta)) etichetta += QLatin1Char(' ');
     usate << etichetta;
     asse->append(etichetta, i);
   }
+}
+
+QCategoryAxis* asseCategorie(const Grafico& g, int larghezza) {
+  auto* asse = new QCategoryAxis;
+  const int n = static_cast<int>(g.Categorie.size());
+  asse->setRange(-0.5, std::max(n, 1) - 0.5);
+  asse->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+  asse->setGridLineVisible(false);
+  etichette(asse, g, larghezza);
+  asse->setLabelsAngle(-40);  // dates side by side would not fit
   asse->setTitleText(testo(g.TitoloAsseX));
   return asse;
 }
@@ -79,7 +87,7 @@ void aggiungi(QChart* chart, QAbstractSeries* serie, QAbstractAxis* x, QAbstract
 // (fonts keep their size relative to the chart whatever the target).
 void disegna(const Grafico& g, QPainter& pittore, const QRectF& bersaglio, QSize logica) {
   QGraphicsScene scena;
-  QChart* chart = CreaGrafico(g);
+  QChart* chart = CreaGrafico(g, logica.width());
   scena.addItem(chart);
   chart->setGeometry(QRectF(QPointF(0, 0), logica));
   scena.setSceneRect(QRectF(QPointF(0, 0), logica));
@@ -88,7 +96,7 @@ void disegna(const Grafico& g, QPainter& pittore, const QRectF& bersaglio, QSize
 
 }  // namespace
 
-QChart* CreaGrafico(const Grafico& g) {
+QChart* CreaGrafico(const Grafico& g, int larghezza) {
   auto* chart = new QChart;
   chart->setAnimationOptions(QChart::NoAnimation);
   chart->setTitle(testo(g.Titolo));
@@ -101,7 +109,7 @@ QChart* CreaGrafico(const Grafico& g) {
   // Room on the right for the last date label, centred on the last bar.
   chart->setMargins(QMargins(10, 10, 40, 10));
 
-  QCategoryAxis* x = asseCategorie(g);
+  QCategoryAxis* x = asseCategorie(g, larghezza);
   QValueAxis* y = asseValori(g);
   chart->addAxis(x, Qt::AlignBottom);
   chart->addAxis(y, Qt::AlignLeft);
@@ -113,7 +121,7 @@ QChart* CreaGrafico(const Grafico& g) {
     for (std::size_t s = 0; s < g.Barre.size(); ++s) {
       auto* insieme = new QBarSet(testo(g.Barre[s].Nome));
       insieme->setColor(ciclico(kColoriBarre, s));
-      insieme->setBorderColor(ciclico(kColoriBarre, s));
+      insieme->setPen(Qt::NoPen);  // a thin bar shows its own colour, the highlighted one too
       for (double v : g.Barre[s].Valori) insieme->append(v);
       if (g.BarraEvidenziata >= 0 && g.BarraEvidenziata < insieme->count()) {
         insieme->setSelectedColor(kColoreEvidenziata);
@@ -244,8 +252,14 @@ VistaGrafico::VistaGrafico(QWidget* parent) : QChartView(parent) {
 void VistaGrafico::Mostra(const Grafico& g) {
   grafico_ = g;
   QChart* vecchio = chart();
-  setChart(CreaGrafico(grafico_));
+  setChart(CreaGrafico(grafico_, width()));
   delete vecchio;  // setChart leaves the old chart to its caller
+}
+
+void VistaGrafico::resizeEvent(QResizeEvent* evento) {
+  QChartView::resizeEvent(evento);
+  const auto assi = chart()->axes(Qt::Horizontal);
+  if (auto* x = assi.isEmpty() ? nullptr : qobject_cast<QCategoryAxis*>(assi.first())) etichette(x, grafico_, width());
 }
 
 void VistaGrafico::Stampa() {

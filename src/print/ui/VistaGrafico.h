@@ -15,10 +15,14 @@ class QPrinter;
 
 namespace ruotario {
 
+// The size the exports are drawn at.
+inline constexpr QSize kDimensioneEsportazione{1400, 800};
+
 // A new chart drawing `g` (the caller owns it): one bar set per bar series,
 // the highlighted category selected in every set, a line series per line and
-// per threshold, a scatter series per mark with its value written beside it.
-QChart* CreaGrafico(const Grafico& g);
+// per threshold, a scatter series per mark with its value written beside it;
+// as many category labels as fit in `larghezza` pixels.
+QChart* CreaGrafico(const Grafico& g, int larghezza = kDimensioneEsportazione.width());
 
 // `g` drawn at `dimensione` (logical pixels) as PNG bytes, or as an SVG document.
 QByteArray GraficoPng(const Grafico& g, QSize dimensione);
@@ -27,9 +31,6 @@ QByteArray GraficoSvg(const Grafico& g, QSize dimensione);
 // Prints `g` across the width of one page. Empty text on success, else the
 // error description (no printer, a job that could not start or finish).
 QString StampaGraficoSu(QPrinter& printer, const Grafico& g);
-
-// The size the exports are drawn at.
-inline constexpr QSize kDimensioneEsportazione{1400, 800};
 
 class VistaGrafico : public QChartView {
   Q_OBJECT
@@ -46,6 +47,9 @@ class VistaGrafico : public QChartView {
   // Asks for a file name and writes the chart there: SVG for a name ending in
   // ".svg", PNG otherwise (".png" is added to a name without an extension).
   void Esporta();
+
+ protected:
+  void resizeEvent(QResizeEvent* evento) override;
 
  private:
   Grafico grafico_;

@@ -94,11 +94,16 @@ class StampaGrigliaTest : public QObject {
                  messaggi_.testi().last().endsWith("\" non entra nella larghezza della pagina."),
              qPrintable(messaggi_.testi().last()));
 
-    // A system printer that cannot be used names the cause, never an empty name.
+    // A system printer that cannot be used names the cause, never an empty name,
+    // and stays free: a PDF file chosen afterwards prints.
     QPrinter nessuna;
     nessuna.setPrinterName(QString());
     const QString testo = StampaDocumento(nessuna, ImpaginaGriglia(griglia, "T", "", 0));
     QVERIFY2(!testo.isEmpty() && !testo.contains("\"\""), qPrintable(testo));
+    QVERIFY2(!testo.startsWith("nessuna") || testo.endsWith("nel menu ? > Impostazioni Stampante."), qPrintable(testo));
+    nessuna.setOutputFileName(cartella_.filePath("dopo.pdf"));
+    QCOMPARE(StampaDocumento(nessuna, ImpaginaGriglia(griglia, "T", "", 0)), QString());
+    QVERIFY(QFile::exists(cartella_.filePath("dopo.pdf")));
   }
 
   // Every number once, on A4 either way round and on A5, the headings on one
@@ -134,15 +139,45 @@ class StampaGrigliaTest : public QObject {
         qPrintable(testo.right(200)));
   }
 
+  // Past 90 rows too; a table wider than a portrait page turns landscape for
+  // its job alone, its long headings on one line.
+  void aLongTableStopsAtItsLimitAndSaysSo_data() {
+    QTest::addColumn<int>("righe");
+    QTest::addColumn<int>("massimo");
+    QTest::addColumn<int>("colonne");
+    QTest::newRow("5 righe, prime 3") << 5 << 3 << 2;
+    QTest::newRow("120 righe, prime 100, 7 colonne") << 120 << 100 << 7;
+  }
   void aLongTableStopsAtItsLimitAndSaysSo() {
-    GrigliaTesto g{{"Numero", "Sortite"}, {}};
-    for (int i = 1; i <= 5; ++i) g.righe.push_back({QString::asprintf("%02d", i).toStdString(), "107"});
+    QFETCH(int, righe);
+    QFETCH(int, massimo);
+    QFETCH(int, colonne);
+    GrigliaTesto g{{"Numero", "Probabilità %"}, {}};
+    g.intestazioni.resize(static_cast<std::size_t>(colonne), "Rit. Massimo");
+    for (int i = 1; i <= righe; ++i) g.righe.push_back({QString::asprintf("%03d", i).toStdString(), "107"});
     messaggi_ = FintiMessaggi();
-    stampante_.printer().setOutputFileName(cartella_.filePath("prime.pdf"));
-    StampaPrimeRighe(g, "Titolo", "Sottotitolo", 3);
-    const QString testo = TestoPdf(cartella_.filePath("prime.pdf"));
-    QVERIFY2(testo.simplified().contains("Sottotitolo (stampate le prime 3 di 5 righe)"), qPrintable(testo));
-    QCOMPARE(NumeriStampati(testo).keys(), (QList<QString>{"01", "02", "03"}));
+    const QString pdf = cartella_.filePath(QStringLiteral("prime%1.pdf").arg(righe));
+    stampante_.printer().setOutputFileName(pdf);
+    QVERIFY(stampante_.printer().setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, {})));
+    StampaPrimeRighe(g, "Titolo", "Sottotitolo", massimo);
+    const QString testo = TestoPdf(pdf);
+    QVERIFY2(testo.simplified().contains(
+                 QStringLiteral("Sottotitolo (stampate le prime %1 di %2 righe)").arg(massimo).arg(righe)) &&
+                 testo.contains(QRegularExpression("Numero +Probabilità %( +Rit\\. Massimo){" +
+                                                   QString::number(colonne - 2) + "} *\n")),
+             qPrintable(messaggi_.testi().join('|') + testo));
+    static const QRegularExpression numero(QStringLiteral("^\\s*(\\d{3})\\s+107\\s*$"),
+                                           QRegularExpression::MultilineOption);
+    QStringList stampati;
+    for (auto it = numero.globalMatch(testo); it.hasNext();) stampati << it.next().captured(1);
+    QCOMPARE(stampati.size(), massimo);
+    QCOMPARE(stampati.last(), QString::asprintf("%03d", massimo));
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {pdf});
+    QVERIFY(info.waitForFinished(20000));
+    const QString pagina = QString::fromUtf8(info.readAllStandardOutput());
+    QVERIFY2(pagina.contains(colonne > 2 ? "842 x 595 pts" : "595 x 842 pts"), qPrintable(pagina));
+    QCOMPARE(stampante_.printer().pageLayout().orientation(), QPageLayout::Portrait);
   }
 };
 

@@ -201,7 +201,7 @@ QWidget* Frmstatproduttore::costruisciCapigioco() {
   fuoriCampione_->setWordWrap(true);
   // Room for the wrapped lines from the start, so nothing above them is squeezed when they fill.
   const int riga = fuoriCampione_->fontMetrics().lineSpacing();
-  puroCaso_->setMinimumHeight(2 * riga);
+  puroCaso_->setMinimumHeight(3 * riga);
   fuoriCampione_->setMinimumHeight(3 * riga);
   fuoriCampione_->setToolTip(
       QString::fromUtf8(kSpiegazioneFuoriCampione.data(), static_cast<qsizetype>(kSpiegazioneFuoriCampione.size())));

@@ -79,6 +79,7 @@ class frmMain : public QMainWindow {
   void aggiornaElencoFinestre();
   void aggiornaOrologio();
   void salvaGeometria();
+  int larghezzaMenu() const;
 
   QMdiArea* area_ = nullptr;
   QToolBar* barraStrumenti_ = nullptr;

@@ -95,6 +95,7 @@ QWidget* frmMain::apriFinestra(const QString& nomeAzione) {
     // A window that closes itself (its own "Chiudi") takes its frame with it.
     connect(w, &QObject::destroyed, sub, [sub] { sub->close(); });
     sub->show();
+    entraNellArea(sub);
     area_->setActiveSubWindow(sub);
     return w;
   }
@@ -119,6 +120,17 @@ QWidget* frmMain::apriFinestra(const QString& nomeAzione) {
   }
   if (guardia) delete guardia.data();
   return nullptr;
+}
+
+// A new child window opens whole inside the area when it can: no larger than
+// the area (yet not below its own smallest size), moved back where it would
+// stick out past the right or bottom edge.
+void frmMain::entraNellArea(QMdiSubWindow* sub) const {
+  const QSize spazio = area_->viewport()->size();
+  const QSize dimensione = sub->size().boundedTo(spazio).expandedTo(sub->minimumSizeHint());
+  sub->resize(dimensione);
+  sub->move(std::clamp(sub->x(), 0, std::max(0, spazio.width() - dimensione.width())),
+            std::clamp(sub->y(), 0, std::max(0, spazio.height() - dimensione.height())));
 }
 
 int frmMain::contaFinestreVisibili() const {

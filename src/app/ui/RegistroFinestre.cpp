@@ -4,6 +4,7 @@
 #include "archive/ui/RegistroArchivio.h"
 #include "archive/ui/RegistroImportExport.h"
 #include "constants/ui/RegistroKostanti.h"
+#include "forecasts/ui/RegistroFinestrePrevisioni.h"
 #include "ritardi/ui/RegistroRitardi.h"
 #include "spy/ui/RegistroSpia.h"
 
@@ -17,6 +18,7 @@ void RegistraFinestreProgramma(frmMain& main) {
   RegistraFinestreSpia(main);
   RegistraFinestreKostanti(main);
   RegistraFinestreRitardi(main);
+  RegistraFinestrePrevisioni(main);
 }
 
 }  // namespace ruotario

@@ -139,6 +139,9 @@ void frmMain::creaMenu() {
   QMenu* ritardi = menuPrincipale(QStringLiteral("mnuRitardi"), QStringLiteral("&Ritardi"));
   voceFinestra(ritardi, QStringLiteral("mnuRitardiFrequenze"), QStringLiteral("Ritardi e &frequenze"));
 
+  QMenu* previsioni = menuPrincipale(QStringLiteral("mnuPrevisioni"), QStringLiteral("&Previsioni"));
+  voceFinestra(previsioni, QStringLiteral("mnuPrevisioniRegistro"), QStringLiteral("Registro e &verifica dei metodi"));
+
   menuVisualizza_ = menuPrincipale(QStringLiteral("mnuView"), QStringLiteral("&Visualizza"));
   // The toolbar's own toggle: the frame's context menu shows the same action,
   // so the check mark always tells whether the toolbar is shown.

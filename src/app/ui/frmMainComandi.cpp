@@ -168,6 +168,7 @@ void frmMain::ricalcolaStatistiche() {
       w->close();
   }
   Stato().ArchivioModificato = false;
+  emit statisticheRicalcolate();
 }
 
 void frmMain::affiancaOrizzontalmente() {

@@ -55,6 +55,12 @@ Rettangolo RiportaSulloSchermo(Rettangolo finestra, std::span<const Rettangolo> 
   return finestra;
 }
 
+Rettangolo PrimaApertura(Rettangolo finestra, int larghezzaMinima, const Rettangolo& schermo) {
+  finestra.larghezza = std::min(std::max(finestra.larghezza, larghezzaMinima), schermo.larghezza);
+  finestra.x = std::clamp(finestra.x, schermo.x, schermo.x + schermo.larghezza - finestra.larghezza);
+  return finestra;
+}
+
 int TwipsInPixel(double twips, double dpi) { return static_cast<int>(std::lround(twips * dpi / kTwipsPerPollice)); }
 
 double PixelInTwips(int pixel, double dpi) {

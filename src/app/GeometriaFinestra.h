@@ -44,6 +44,10 @@ struct Rettangolo {
 // No screens: unchanged.
 Rettangolo RiportaSulloSchermo(Rettangolo finestra, std::span<const Rettangolo> schermi);
 
+// The first opening, with no size stored: at least `larghezzaMinima` wide (the
+// whole menu bar), yet within the screen, moved left as far as needed.
+Rettangolo PrimaApertura(Rettangolo finestra, int larghezzaMinima, const Rettangolo& schermo);
+
 int TwipsInPixel(double twips, double dpi);
 double PixelInTwips(int pixel, double dpi);
 

@@ -52,6 +52,17 @@ nlohmann::ordered_json JsonBaseCasoKostanti(const BaseCasoKostanti& b, double os
   return j;
 }
 
+nlohmann::ordered_json JsonBaseCasoMiglioreAmbata(const BaseCasoMiglioreAmbata& b, double osservata) {
+  nlohmann::ordered_json j = JsonBaseCasoKostanti(b.Vincitore, osservata);
+  j.erase("testo");
+  j["candidati"] = b.Candidati;
+  j["massimo_atteso_percentuale"] = b.MassimoMedianoPercentuale;
+  j["massimo_95_percentuale"] = b.Massimo95Percentuale;
+  j["p_migliore"] = b.PMigliore;
+  j["testo"] = TestoBaseCasoMiglioreAmbata(b, osservata);
+  return j;
+}
+
 nlohmann::ordered_json JsonFuoriCampione(const EsitoFuoriCampione& e, double quota) {
   auto parte = [](int inizio, int fine, const EsitoStatistica& s, const BaseCasoKostanti& b) {
     nlohmann::ordered_json j;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "stats/BaseCaso.h"
+#include "stats/BaseCasoMiglioreAmbata.h"
 #include "stats/FuoriCampione.h"
 
 namespace ruotario::cli {
@@ -20,6 +21,10 @@ nlohmann::ordered_json JsonBaseCasoSpia(const BaseCasoSpia& b);
 nlohmann::ordered_json JsonBaseCasoZevedive(const BaseCasoZevedive& b);
 // Keys: ambate, casi, vincenti, atteso, atteso_percentuale, osservato_percentuale, p, testo.
 nlohmann::ordered_json JsonBaseCasoKostanti(const BaseCasoKostanti& b, double osservata);
+// The winner's keys as above (its testo judging it against the best of the
+// candidates run), and candidati, massimo_atteso_percentuale,
+// massimo_95_percentuale, p_migliore.
+nlohmann::ordered_json JsonBaseCasoMiglioreAmbata(const BaseCasoMiglioreAmbata& b, double osservata);
 // The out-of-sample check: the two spans, the winner, and per span the
 // statistic's figures beside the chance ones.
 nlohmann::ordered_json JsonFuoriCampione(const EsitoFuoriCampione& e, double quota);

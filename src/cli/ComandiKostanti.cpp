@@ -161,7 +161,7 @@ int ComandoMiglioreAmbata(Argomenti& a, std::ostream& out, std::ostream& err) {
     j["Ambate"] = r.Parametri.Ambata;
     const nlohmann::ordered_json statistica = JsonStatistica(r.Esito);
     for (const auto& [k, v] : statistica.items()) j[k] = v;
-    if (caso) j["Caso"] = JsonBaseCasoKostanti(BaseCasoStatistica(r.Parametri, r.Esito), r.Esito.PercentualeVincita);
+    if (caso) j["Caso"] = JsonBaseCasoMiglioreAmbata(BaseCasoRicercaAmbata(r), r.Esito.PercentualeVincita);
     out << j.dump(2) << '\n';
     return 0;
   }
@@ -169,10 +169,7 @@ int ComandoMiglioreAmbata(Argomenti& a, std::ostream& out, std::ostream& err) {
     out << "Migliore ambata (" << nome << "): " << r.Migliore << "\nCandidati provati: " << r.CandidatiProvati
         << "\nAmbate: " << r.Parametri.Ambata[0] << ' ' << r.Parametri.Ambata[1] << ' ' << r.Parametri.Ambata[2]
         << "\n\n";
-  if (caso)
-    out << TestoBaseCasoKostanti(BaseCasoStatistica(r.Parametri, r.Esito), r.Esito.PercentualeVincita)
-        << "\n(il migliore di " << r.CandidatiProvati
-        << " candidati nello stesso periodo: per un confronto onesto usare --fuori-campione)\n\n";
+  if (caso) out << TestoBaseCasoMiglioreAmbata(BaseCasoRicercaAmbata(r), r.Esito.PercentualeVincita) << "\n\n";
   StampaStatistica(r.Esito, o.FormatoUscita, out);
   return 0;
 }

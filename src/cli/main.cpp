@@ -101,7 +101,10 @@ constexpr VoceComando kComandi[] = {
                   "  [--fuori-campione [QUOTA]]  cerca sulla prima QUOTA del periodo (predefinita 0.7, anche 70%)\n"
                   "                  e verifica la migliore sul resto; in JSON le chiavi quota, migliore, ambate,\n"
                   "                  campione e fuori_campione (inizio, fine, casi_conclusi, casi_vincenti,\n"
-                  "                  percentuale, atteso_percentuale, p)\n"},
+                  "                  percentuale, atteso_percentuale, p)\n"
+                  "  Con --caso il vincitore è confrontato con il migliore dei candidati provati per puro\n"
+                  "  caso: in Caso anche candidati, massimo_atteso_percentuale, massimo_95_percentuale e\n"
+                  "  p_migliore (probabilità che il migliore arrivi fin lì per caso)\n"},
     {"abbinamenti", ComandoAbbinamenti, "sceglie gli abbinamenti alle ambate e conta le vincite con ambo",
      USO_KOSTANTI "  [--modo auto|frequenti|probabili|manuale] (predefinito: auto)\n"
                   "  [--quanti 1..5] numero di abbinamenti (predefinito: 3)\n"

@@ -42,6 +42,7 @@ std::array<FigureCandidato, 91> FigureCandidati(const ParametriStatistica& p, in
   std::array<bool, 91> open{};
   std::array<int, 91> wins{}, cases{};
   std::array<long long, 91> colpiSum{};
+  std::array<std::vector<CasoStatistica>, 91> casi;
   int earliestFree = 0;
 
   std::array<int, 91> firstOut{};  // colpo of each number's first appearance in the current case, 0 none
@@ -66,10 +67,19 @@ std::array<FigureCandidato, 91> FigureCandidati(const ParametriStatistica& p, in
       }
     }
 
+    // The draws the case can watch, win or not, by how many numbers each holds.
+    CasoStatistica caso{s, {}};
+    for (int d = s + 1; d <= last; ++d) {
+      int presenti = 0;
+      for (const int v : draws[static_cast<std::size_t>(d)].Valori) presenti += v >= 1 && v <= 90 ? 1 : 0;
+      ++caso.Osservabili[static_cast<std::size_t>(presenti)];
+    }
+
     earliestFree = kMai;
     for (std::size_t c = 1; c <= 90; ++c) {
       if (freeFrom[c] <= s) {
         ++cases[c];
+        casi[c].push_back(caso);
         int hit = fixedHit;
         if (variedActive && firstOut[c] != 0 && (hit == 0 || firstOut[c] < hit)) hit = firstOut[c];
         if (hit != 0) {
@@ -97,6 +107,7 @@ std::array<FigureCandidato, 91> FigureCandidati(const ParametriStatistica& p, in
     f.CasiConclusi = std::max(cases[c] - (open[c] || cases[c] == 0 ? 1 : 0), 0);
     f.PercentualeVincita = f.CasiConclusi > 0 ? static_cast<double>(f.CasiVincenti) / f.CasiConclusi * 100 : 0.0;
     f.MediaColpi = f.CasiVincenti > 0 ? static_cast<double>(colpiSum[c]) / f.CasiVincenti : 0.0;
+    f.Casi = std::move(casi[c]);
   }
   return figure;
 }

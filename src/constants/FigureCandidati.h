@@ -7,6 +7,7 @@
 // counters the statistic gives when it is run with that candidate.
 
 #include <array>
+#include <vector>
 
 #include "constants/StatisticaKostanti.h"
 #include "constants/VistaRuota.h"
@@ -19,6 +20,7 @@ struct FigureCandidato {
   int CasiConclusi = 0;
   double PercentualeVincita = 0.0;
   double MediaColpi = 0.0;
+  std::vector<CasoStatistica> Casi;  // as the statistic lists them: the first CasiConclusi are concluded
 };
 
 // Figures of every candidate 1..90 (element 0 unused) written into ambata

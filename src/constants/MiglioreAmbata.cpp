@@ -1,6 +1,5 @@
 #include "constants/MiglioreAmbata.h"
 
-#include "constants/FigureCandidati.h"
 #include "constants/VistaRuota.h"
 
 namespace ruotario {
@@ -17,6 +16,7 @@ bool CandidatoDaProvare(const ParametriStatistica& p, AmbataVariata varia, int c
 EsitoMiglioreAmbata CercaMiglioreAmbata(const ParametriMiglioreAmbata& p, const ArchivioEstrazioni& archivio,
                                         const RichiestaStop& fermare, const AvanzamentoCandidati& avanzamento) {
   EsitoMiglioreAmbata r;
+  r.Varia = p.Varia;
   r.Parametri = p.Statistica;
   if (!AlmenoUnaAttiva(p.Statistica)) {
     r.Errore = ErroreMiglioreAmbata::NessunaAmbataAttiva;
@@ -25,7 +25,7 @@ EsitoMiglioreAmbata CercaMiglioreAmbata(const ParametriMiglioreAmbata& p, const 
   // The span is read once, and every candidate's figures come from one pass over it.
   const VistaRuota vista(archivio, p.Statistica.Ruota, p.Statistica.Inizio, p.Statistica.Fine);
   const auto indice = static_cast<std::size_t>(p.Varia);
-  const std::array<FigureCandidato, 91> figure = FigureCandidati(p.Statistica, static_cast<int>(indice), vista);
+  std::array<FigureCandidato, 91> figure = FigureCandidati(p.Statistica, static_cast<int>(indice), vista);
 
   int c = 0;
   bool stop = false;
@@ -44,6 +44,7 @@ EsitoMiglioreAmbata CercaMiglioreAmbata(const ParametriMiglioreAmbata& p, const 
         r.MigliorePercentuale = e.PercentualeVincita;
         r.MiglioreMedia = e.MediaColpi;
       }
+      r.Provati.push_back({c, std::move(figure[static_cast<std::size_t>(c)])});
     }
     r.UltimoCandidato = c;
     if (avanzamento) avanzamento(c);

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "constants/FigureCandidati.h"
 #include "constants/StatisticaKostanti.h"
 
 namespace ruotario {
@@ -20,8 +21,14 @@ struct ParametriMiglioreAmbata {
 
 enum class ErroreMiglioreAmbata { Nessuno, NessunaAmbataAttiva };
 
+struct CandidatoProvato {
+  int Numero = 0;
+  FigureCandidato Figure;
+};
+
 struct EsitoMiglioreAmbata {
   ErroreMiglioreAmbata Errore = ErroreMiglioreAmbata::Nessuno;
+  AmbataVariata Varia = AmbataVariata::Secondaria;  // the ambata the search varied
   int Migliore = 1;
   double MigliorePercentuale = -1.0;
   double MiglioreMedia = -1.0;
@@ -30,6 +37,9 @@ struct EsitoMiglioreAmbata {
   bool Fermata = false;           // stopped on request before candidate 90
   ParametriStatistica Parametri;  // the input with the winner written into the varied ambata
   EsitoStatistica Esito;          // the statistic of the winner, percentages filled
+  // Every candidate run, in order, with its own cases: the winner is the best
+  // of these, and chance is judged against the best of as many.
+  std::vector<CandidatoProvato> Provati;
 };
 
 // Whether candidate c is run: the secondary must differ from the principal,

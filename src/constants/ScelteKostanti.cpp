@@ -112,12 +112,13 @@ ScelteKostanti LeggiScelteKostanti(const TestiKostanti& t) {
   p.Fine = *fine;
 
   for (std::size_t j = 0; j < 3; ++j) {
-    // An inactive box takes no part: whatever it holds is read as typed.
-    if (!p.Attiva[j]) {
+    // An inactive box takes no part, nor does the one a search fills: whatever
+    // it holds is read as typed.
+    if (!p.Attiva[j] || static_cast<int>(j) == t.Variata) {
       p.Ambata[j] = ValoreTesto(t.Ambate[j]);
       continue;
     }
-    const auto v = intero(t.Ambate[j], 0, 99);
+    const auto v = intero(t.Ambate[j], 1, 90);
     if (!v) {
       r.Errore = errore(kNomiAmbate[j], t.Ambate[j], "scrivere un numero da 1 a 90");
       return r;

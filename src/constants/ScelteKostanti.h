@@ -19,6 +19,7 @@ struct TestiKostanti {
   std::string Fine;                   // "Estrazione Fine Ricerca:"
   std::array<std::string, 3> Ambate;  // principal, secondary, third box
   std::array<bool, 3> Attive = {true, true, false};
+  int Variata = -1;     // 0..2: the box a best-ambata search fills itself, not read
   int ContaRecord = 0;  // draws in the archive
   char Separatore = '.';
 };

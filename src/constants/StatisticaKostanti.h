@@ -64,6 +64,7 @@ struct Vincente {
 struct CasoStatistica {
   int Posto = 0;
   std::array<int, 6> Osservabili{};
+  bool operator==(const CasoStatistica&) const = default;
 };
 
 struct EsitoStatistica {

@@ -1,5 +1,7 @@
 #include "print/ImpaginaGriglia.h"
 
+#include <algorithm>
+
 namespace ruotario {
 
 namespace {
@@ -94,13 +96,25 @@ DocumentoStampa ImpaginaGriglia(const GrigliaTesto& griglia, std::string_view ti
   const int colonne = griglia.Colonne();
   int ultima = righe - 1;
   if (righeMax >= 1 && righeMax <= 90 && righeMax <= righe - 1) ultima = righeMax;
+  const auto testoCella = [&griglia](int r, int col) {
+    const std::string& cella = griglia.Cella(r, col);
+    return r == 0 ? senzaBlanchi(cella) : std::string_view(cella);
+  };
+
+  // Columns are 14 characters wide; one whose text and its three blanks need
+  // more is widened, so no cell ever pushes the next one onto a line of its own.
+  std::vector<int> inizio(static_cast<std::size_t>(colonne), kLarghezzaColonnaStampa);
+  for (int col = 1; col < colonne; ++col) {
+    int larghezza = kLarghezzaColonnaStampa;
+    for (int r = 0; r <= ultima; ++r) larghezza = std::max(larghezza, lunghezza(testoCella(r, col - 1)) + 3);
+    inizio[static_cast<std::size_t>(col)] = inizio[static_cast<std::size_t>(col) - 1] + larghezza;
+  }
 
   for (int r = 0; r <= ultima; ++r) {
     c.scrivi("   ");
     for (int col = 0; col < colonne; ++col) {
-      c.tab(kLarghezzaColonnaStampa * (col + 1));
-      const std::string& cella = griglia.Cella(r, col);
-      c.scrivi(r == 0 ? senzaBlanchi(cella) : std::string_view(cella));
+      c.tab(inizio[static_cast<std::size_t>(col)]);
+      c.scrivi(testoCella(r, col));
       c.scrivi("   ");
     }
     // One page break, and only when rows follow: a table that ends at row 45

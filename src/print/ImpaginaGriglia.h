@@ -28,14 +28,16 @@ struct DocumentoStampa {
   std::vector<PaginaStampa> pagine;
 };
 
-inline constexpr int kLarghezzaColonnaStampa = 14;  // cells start at columns 14, 28, 42, ...
+inline constexpr int kLarghezzaColonnaStampa = 14;  // cells start at columns 14, 28, 42, ... (wider where needed)
 inline constexpr int kUltimaRigaPagina1 = 45;       // grid rows 0..45 go on page 1
 inline constexpr const char* kPiedeStampa = "   by Ruotario ";
 
 // Lays out `griglia` under `titolo` (always printed) and `sottotitolo` (left out
 // when empty). `righeMax` in 1..90 and not past the last row limits the rows
 // printed; any other value prints them all. The headings are printed without
-// the blanks that pad them to their column width on screen.
+// the blanks that pad them to their column width on screen. A column whose
+// widest printed text needs more than 14 characters (with its 3 blanks) is
+// widened to it, and the columns after it move right.
 DocumentoStampa ImpaginaGriglia(const GrigliaTesto& griglia, std::string_view titolo, std::string_view sottotitolo,
                                 int righeMax);
 

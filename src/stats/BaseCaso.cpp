@@ -98,22 +98,24 @@ int AmbateDistinte(const ParametriStatistica& p) {
   return k;
 }
 
+double ProbabilitaCasoPerso(int ambate, const std::array<int, 6>& osservabili) {
+  double q = 1.0;
+  for (int m = 0; m <= 5; ++m) q *= std::pow(ProbabilitaMancata(ambate, m), osservabili[static_cast<std::size_t>(m)]);
+  return q;
+}
+
+std::vector<GruppoProve> GruppiVincite(int ambate, std::span<const CasoStatistica> casi) {
+  std::map<double, int> conteggi;
+  for (const CasoStatistica& caso : casi) ++conteggi[1.0 - ProbabilitaCasoPerso(ambate, caso.Osservabili)];
+  return Raggruppa(conteggi);
+}
+
 BaseCasoKostanti BaseCasoStatistica(const ParametriStatistica& p, const EsitoStatistica& esito) {
   BaseCasoKostanti b;
   b.Ambate = AmbateDistinte(p);
   b.Casi = std::min<int>(esito.CasiConclusi, static_cast<int>(esito.Casi.size()));
   b.Vincenti = esito.CasiVincenti;
-  std::array<double, 6> manca{};
-  for (int m = 0; m <= 5; ++m) manca[static_cast<std::size_t>(m)] = ProbabilitaMancata(b.Ambate, m);
-  std::map<double, int> conteggi;
-  for (int c = 0; c < b.Casi; ++c) {
-    const CasoStatistica& caso = esito.Casi[static_cast<std::size_t>(c)];
-    double q = 1.0;
-    for (int m = 0; m <= 5; ++m)
-      q *= std::pow(manca[static_cast<std::size_t>(m)], caso.Osservabili[static_cast<std::size_t>(m)]);
-    ++conteggi[1.0 - q];
-  }
-  const auto gruppi = Raggruppa(conteggi);
+  const auto gruppi = GruppiVincite(b.Ambate, std::span(esito.Casi).first(static_cast<std::size_t>(b.Casi)));
   const DistribuzioneCaso d(gruppi);
   b.Atteso = d.Media();
   b.AttesoPercentuale = Percento(b.Atteso, b.Casi);

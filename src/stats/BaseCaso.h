@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "constants/StatisticaKostanti.h"
 #include "spy/EsitoRicerca.h"
@@ -72,9 +73,16 @@ double ProbabilitaMancata(int k, int m);
 // not a number a random draw can bring, so it is left out).
 int AmbateDistinte(const ParametriStatistica& p);
 
+// Probability that a case sees none of `ambate` distinct numbers in the draws it
+// could watch (`osservabili`: how many of them hold m numbers): prod C(90-k, m)/C(90, m).
+double ProbabilitaCasoPerso(int ambate, const std::array<int, 6>& osservabili);
+// The chance law of the winning cases among `casi` (all concluded), as groups
+// of cases of equal winning probability.
+std::vector<GruppoProve> GruppiVincite(int ambate, std::span<const CasoStatistica> casi);
+
 BaseCasoKostanti BaseCasoStatistica(const ParametriStatistica& p, const EsitoStatistica& esito);
 
-// The tooltips of those lines: two sentences each.
+// The tooltips of those lines.
 inline constexpr std::string_view kSpiegazioneBaseCasoSpia =
     "Percentuale che ogni numero raggiungerebbe se le estrazioni fossero puro caso, calcolata sugli stessi casi "
     "e sulle estrazioni che ciascun caso ha davvero osservato. Fra 90 numeri il migliore supera sempre la media: "
@@ -83,7 +91,8 @@ inline constexpr std::string_view kSpiegazioneBaseCasoSpia =
 inline constexpr std::string_view kSpiegazioneBaseCasoKostanti =
     "Percentuale di casi vincenti che le ambate attive avrebbero se le estrazioni fossero puro caso, sugli stessi "
     "casi e colpi della statistica. La seconda cifra dice quanto spesso il puro caso arriverebbe alla percentuale "
-    "ottenuta o più: sotto il 5% il risultato è difficile da attribuire alla sorte.";
+    "ottenuta o più: sotto il 5% il risultato è difficile da attribuire alla sorte. Dopo la ricerca della migliore "
+    "ambata il confronto è con il migliore di altrettanti candidati per puro caso.";
 
 inline constexpr std::string_view kSpiegazioneBaseCasoZevedive =
     "Percentuale che ogni numero raggiungerebbe se le estrazioni fossero puro caso, presa sui casi di tutti gli "

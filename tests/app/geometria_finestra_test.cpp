@@ -26,5 +26,11 @@ TEST(RiportaSulloSchermo, OnlyAWindowNoScreenShowsIsMoved) {
   EXPECT_EQ(RiportaSulloSchermo(aDestra, {}), aDestra);
 }
 
+TEST(PrimaApertura, WideEnoughForTheMenusYetWithinTheScreen) {
+  const Rettangolo schermo{0, 0, 1024, 768}, finestra{67, 67, 433, 433};
+  EXPECT_EQ(PrimaApertura(finestra, 1000, schermo), (Rettangolo{24, 67, 1000, 433}));  // moved left
+  EXPECT_EQ(PrimaApertura(finestra, 1200, schermo), (Rettangolo{0, 67, 1024, 433}));   // the screen's width at most
+}
+
 }  // namespace
 }  // namespace ruotario

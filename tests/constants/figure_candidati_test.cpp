@@ -110,6 +110,7 @@ TEST(FigureCandidati, OnePassAgreesWithTheStatisticRunPerCandidate) {
           << dove << ", candidato " << c;
       ASSERT_EQ((std::array{f.PercentualeVincita, f.MediaColpi}), (std::array{e.PercentualeVincita, e.MediaColpi}))
           << dove << ", candidato " << c;
+      ASSERT_TRUE(f.Casi == e.Casi) << dove << ", candidato " << c;  // the chance figures' cases
     }
 
     const int fermaDopo = ferma(g);

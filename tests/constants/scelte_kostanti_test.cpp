@@ -26,20 +26,19 @@ TEST(LeggiScelteKostanti, ListTextsAsTheWindowShowsThemAndTypedForms) {
   ScelteKostanti s = LeggiScelteKostanti(Predefiniti());
   ASSERT_EQ(s.Errore, "");
   EXPECT_EQ(Letti(s.Parametri), (std::array{1, 1, 0, 9, 3594, 7370, 2, 20, 1}));
-  // Any case, blanks around, a bare record number; above 90 is brought back by
-  // the statistic, and inactive boxes are not checked.
+  // Any case, blanks around, a bare record number; inactive boxes are not checked.
   const TestiKostanti t = {.Ruota = " venezia ",
                            .Spia = " 90",
                            .Posizione = "3",
                            .Colpi = "99",
                            .Inizio = "1",
                            .Fine = "12",
-                           .Ambate = {"95", "", "x"},
+                           .Ambate = {"90", "", "x"},
                            .Attive = {true, false, false},
                            .ContaRecord = 7370};
   s = LeggiScelteKostanti(t);
   ASSERT_EQ(s.Errore, "");
-  EXPECT_EQ(Letti(s.Parametri), (std::array{10, 90, 3, 99, 1, 12, 95, 0, 0}));
+  EXPECT_EQ(Letti(s.Parametri), (std::array{10, 90, 3, 99, 1, 12, 90, 0, 0}));
   EXPECT_EQ(s.Parametri.Attiva, (std::array<bool, 3>{true, false, false}));
 }
 
@@ -59,6 +58,8 @@ TEST(LeggiScelteKostanti, AWrongFieldIsNamedInTheMessage) {
       {&TestiKostanti::Inizio, "7371: 01/01/2027", "Estrazione Inizio Ricerca", estrazione},
       {&TestiKostanti::Fine, "ieri", "Estrazione Fine Ricerca", estrazione},
       {nullptr, "-1", "TERZA AMBATA", ambata},
+      {nullptr, "0", "TERZA AMBATA", ambata},
+      {nullptr, "95", "TERZA AMBATA", ambata},
   };
   for (const auto& c : casi) {
     TestiKostanti t = Predefiniti();
@@ -75,6 +76,8 @@ TEST(LeggiScelteKostanti, AWrongFieldIsNamedInTheMessage) {
   t.Ambate[1] = "";
   EXPECT_EQ(LeggiScelteKostanti(t).Errore,
             "AMBATA SECONDARIA: \"\" non è un valore valido (scrivere un numero da 1 a 90).");
+  t.Variata = 1;  // the best-ambata search fills it itself
+  EXPECT_EQ(LeggiScelteKostanti(t).Errore, "");
   t = Predefiniti();
   t.Inizio = "7000";
   t.Fine = "3594";

@@ -65,14 +65,13 @@ TEST(ImpaginaGriglia, RowsBreakOnceAfterRow45AndRigheMaxEndsTheTable) {
   EXPECT_EQ(ImpaginaGriglia(tabella(46), "T", "", 0).pagine.size(), 2u);  // a row past 45 needs page 2
 }
 
-TEST(ImpaginaGriglia, LongCellPushesNextCellToItsColumnOnNextLine) {
-  const GrigliaTesto g{{"ABCDEFGHIJKL", "x"}, {{"ABCDEFGHIJK", "y"}, {"Città"}}};  // 12 + 3 blanks pass column 28
+TEST(ImpaginaGriglia, ALongCellWidensItsColumnInsteadOfBreakingTheLine) {
+  const GrigliaTesto g{{"ABCDEFGHIJKL", "x", "z"}, {{"ABCDEFGHIJK", "y"}, {"Città"}}};  // 12 + 3 blanks pass 28
   const auto doc = ImpaginaGriglia(g, "T", "", 0);
   const auto& r = doc.pagine[0].righe;
-  EXPECT_EQ(r[3], (Riga{{1, "   "}, {14, "ABCDEFGHIJKL   "}}));
-  EXPECT_EQ(r[4], (Riga{{28, "x   "}}));
-  EXPECT_EQ(r[5], (Riga{{1, "   "}, {14, "ABCDEFGHIJK   "}, {28, "y   "}}));  // ends exactly at 28
-  EXPECT_EQ(TestoRiga(r[6]), "             Città            ");               // short row, accented text
+  EXPECT_EQ(r[3], (Riga{{1, "   "}, {14, "ABCDEFGHIJKL   "}, {29, "x   "}, {43, "z   "}}));
+  EXPECT_EQ(r[4], (Riga{{1, "   "}, {14, "ABCDEFGHIJK   "}, {29, "y   "}, {43, "   "}}));
+  EXPECT_EQ(TestoRiga(r[5]), std::string(13, ' ') + "Città" + std::string(27, ' '));  // accented text
 }
 
 TEST(ImpaginaGriglia, ColumnFormatHeadingsStandOnOneLineInTheirColumns) {

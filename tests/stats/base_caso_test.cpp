@@ -9,6 +9,7 @@
 
 #include "archive/ArchivioEsempio.h"
 #include "spy/RicercaSpia.h"
+#include "stats/BaseCasoMiglioreAmbata.h"
 #include "support/ArchivioProva.h"
 
 namespace ruotario {
@@ -172,6 +173,26 @@ TEST(BaseCasoKostanti, ChanceWinsOverTheConcludedCases) {
   EXPECT_NEAR(b.P, 1 - (1 - p1) * (1 - p2), 1e-12);  // one win or more
   EXPECT_EQ(TestoBaseCasoKostanti(b, 50.0, ','),
             "Per puro caso: 8,2% di casi vincenti con 1 ambata; 50,0% o più capita nel 15,8% degli studi");
+}
+
+TEST(BaseCasoKostanti, TheBestAmbataIsJudgedAgainstTheBestOfTheCandidatesRun) {
+  // Spy 1, one colpo, the principal varied beside a fixed secondary 11: every
+  // candidate has the same two cases of one full draw each; 10 wins both. 11
+  // wins or loses a case for all candidates at once (1/18); where it loses,
+  // each other candidate wins with 5/89.
+  ParametriMiglioreAmbata p{.Statistica = {.Colpi = 1, .Fine = 6, .Ambata = {2, 11, 1}},
+                            .Varia = AmbataVariata::Principale};
+  const auto archivio = Archivio(
+      {"1 30 31 32 33", "10 11 12 13 14", "20 21 22 23 24", "1 40 41 42 43", "10 15 16 17 18", "50 51 52 53 54"});
+  const EsitoMiglioreAmbata r = CercaMiglioreAmbata(p, archivio);
+  ASSERT_EQ(r.Migliore, 10);
+  const BaseCasoMiglioreAmbata b = BaseCasoRicercaAmbata(r);
+  const double fisso = 1.0 / 18, altro = 5.0 / 89;
+  const double alPiuUna =
+      std::pow(1 - fisso, 2) * std::pow(1 - altro * altro, 89) + 2 * fisso * (1 - fisso) * std::pow(1 - altro, 89);
+  EXPECT_NEAR(b.PMigliore, 1 - alPiuUna, 1e-12);
+  // The best stays within 1 of 2 with 0.674: median 50%, 95th percentile 100%.
+  EXPECT_EQ(std::make_pair(b.MassimoMedianoPercentuale, b.Massimo95Percentuale), std::make_pair(50.0, 100.0));
 }
 
 TEST(BaseCasoZevedive, PoolsItsStudiesOverAllTheirCases) {

@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QLibraryInfo>
 #include <QThread>
+#include <QTranslator>
 #include <exception>
 
 #include "app/Ambiente.h"
@@ -35,7 +37,20 @@ QString MessaggioArchivioMancante(const StatoProgramma& stato) {
   return testo;
 }
 
+bool CaricaTraduzioniQt() {
+  static bool caricate = false;
+  if (caricate) return true;
+  auto* traduzione = new QTranslator(QCoreApplication::instance());
+  if (!traduzione->load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    delete traduzione;
+    return false;
+  }
+  caricate = QCoreApplication::installTranslator(traduzione);
+  return caricate;
+}
+
 std::unique_ptr<frmMain> AvviaProgramma(const OpzioniAvvio& opzioni) {
+  passo([] { CaricaTraduzioniQt(); });
   passo([] { InizializzaStato(); });
   passo([] { SbloccaArchivio(Stato().ArchivePath); });
   Stato().ArchivioModificato = false;

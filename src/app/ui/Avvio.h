@@ -23,7 +23,11 @@ inline constexpr const char* kMessaggioArchivioMancante =
 // names the user's data folder and how to import an archive into it.
 QString MessaggioArchivioMancante(const StatoProgramma& stato);
 
-// Resolves the program state, shows the splash window, creates, loads and shows
+// Installs Qt's own Italian texts (standard buttons, file and print dialogs)
+// from qt6-translations-l10n; false when they are not installed. Once per run.
+bool CaricaTraduzioniQt();
+
+// Loads Qt's Italian texts, resolves the program state, shows the splash window, creates, loads and shows
 // the main window, and warns when the archive is missing. A failing step is
 // skipped. Needs a QApplication.
 std::unique_ptr<frmMain> AvviaProgramma(const OpzioniAvvio& opzioni = {});

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 
@@ -33,6 +34,7 @@ class Finestre {
 
   void registra(const QString& chiave, FabbricaFinestra fabbrica, Modo modo);
   bool registrata(const QString& chiave) const { return voci_.contains(chiave); }
+  QStringList chiavi() const { return voci_.keys(); }
   const Voce* voce(const QString& chiave) const;
 
   // The open instance for the key, or null (also once it was closed).

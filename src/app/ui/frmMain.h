@@ -9,6 +9,7 @@
 
 class QAction;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 class QToolBar;
 class QToolButton;
@@ -40,6 +41,9 @@ class frmMain : public QMainWindow {
   // closed), shows it, brings it to the front. A modal window is shown and
   // waited for; the result is then null. Null also when nothing is registered.
   QWidget* apriFinestra(const QString& nomeAzione);
+
+  // The commands a window is plugged into.
+  QStringList finestreRegistrate() const { return finestre_.chiavi(); }
 
   // The open instance for a command, or null.
   QWidget* finestra(const QString& nomeAzione) const;
@@ -83,6 +87,8 @@ class frmMain : public QMainWindow {
   void aggiornaElencoFinestre();
   void aggiornaOrologio();
   void salvaGeometria();
+  int larghezzaMenu() const;
+  void entraNellArea(QMdiSubWindow* sub) const;
 
   QMdiArea* area_ = nullptr;
   QToolBar* barraStrumenti_ = nullptr;

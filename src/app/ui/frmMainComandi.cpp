@@ -9,11 +9,14 @@
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 
 #include "app/Ambiente.h"
@@ -92,6 +95,7 @@ QWidget* frmMain::apriFinestra(const QString& nomeAzione) {
     // A window that closes itself (its own "Chiudi") takes its frame with it.
     connect(w, &QObject::destroyed, sub, [sub] { sub->close(); });
     sub->show();
+    entraNellArea(sub);
     area_->setActiveSubWindow(sub);
     return w;
   }
@@ -116,6 +120,17 @@ QWidget* frmMain::apriFinestra(const QString& nomeAzione) {
   }
   if (guardia) delete guardia.data();
   return nullptr;
+}
+
+// A new child window opens whole inside the area when it can: no larger than
+// the area (yet not below its own smallest size), moved back where it would
+// stick out past the right or bottom edge.
+void frmMain::entraNellArea(QMdiSubWindow* sub) const {
+  const QSize spazio = area_->viewport()->size();
+  const QSize dimensione = sub->size().boundedTo(spazio).expandedTo(sub->minimumSizeHint());
+  sub->resize(dimensione);
+  sub->move(std::clamp(sub->x(), 0, std::max(0, spazio.width() - dimensione.width())),
+            std::clamp(sub->y(), 0, std::max(0, spazio.height() - dimensione.height())));
 }
 
 int frmMain::contaFinestreVisibili() const {
@@ -198,9 +213,31 @@ void frmMain::disponiIcone() {
   }
 }
 
+// The width at which the menu bar shows every menu, none behind its "more" button.
+int frmMain::larghezzaMenu() const {
+  QMenuBar* barra = menuBar();
+  const QSize prima = barra->size();
+  const auto misura = [barra](QSize dimensione) {
+    const QSize vecchia = barra->size();
+    barra->resize(dimensione);
+    QResizeEvent evento(dimensione, vecchia);  // lays the menus out again even while hidden
+    QCoreApplication::sendEvent(barra, &evento);
+  };
+  misura({100000, std::max(prima.height(), 1)});
+  int destra = 0;
+  for (QAction* a : barra->actions())
+    if (a->isVisible()) destra = std::max(destra, barra->actionGeometry(a).right() + 1);
+  misura(prima);
+  const QStyle* stile = barra->style();
+  return destra + stile->pixelMetric(QStyle::PM_MenuBarHMargin, nullptr, barra) +
+         stile->pixelMetric(QStyle::PM_MenuBarPanelWidth, nullptr, barra) + 2;
+}
+
 void frmMain::carica() {
   QSettings s(kTitoloApplicazione, kTitoloApplicazione);
   s.beginGroup(QString::fromLatin1(kSezioneImpostazioni));
+  // No size stored yet (first start): wide enough for the whole menu bar.
+  const bool primaVolta = !s.contains(QString::fromLatin1(kChiaviGeometria[2].chiave));
   double valori[4];
   for (std::size_t i = 0; i < kChiaviGeometria.size(); ++i) {
     const auto& k = kChiaviGeometria[i];
@@ -221,6 +258,7 @@ void frmMain::carica() {
     if (s)
       schermi.push_back({s->availableGeometry().x(), s->availableGeometry().y(), s->availableGeometry().width(),
                          s->availableGeometry().height()});
+  if (primaVolta && !schermi.empty()) r = PrimaApertura(r, larghezzaMenu(), schermi.front());
   r = RiportaSulloSchermo(r, schermi);
   move(r.x, r.y);
   resize(r.larghezza, r.altezza);

@@ -191,24 +191,6 @@ QWidget* Frmstatproduttore::costruisciCapigioco() {
   casi_->setObjectName(QStringLiteral("lbCasiGiocabili"));
   moduli->addRow(QStringLiteral("Totale Estrazioni:"), totale_);
   moduli->addRow(QStringLiteral("Totale Sortite Kost.:"), casi_);
-  // Beside the labels, never in the report: the win percentage by chance alone.
-  puroCaso_ = new QLabel(parametri);
-  puroCaso_->setObjectName(QStringLiteral("lbPuroCaso"));
-  puroCaso_->setWordWrap(true);
-  puroCaso_->setToolTip(QString::fromUtf8(kSpiegazioneBaseCasoKostanti.data(),
-                                          static_cast<qsizetype>(kSpiegazioneBaseCasoKostanti.size())));
-  moduli->addRow(puroCaso_);
-  fuoriCampione_ = new QLabel(parametri);
-  fuoriCampione_->setObjectName(QStringLiteral("lbFuoriCampione"));
-  fuoriCampione_->setWordWrap(true);
-  // Room for the wrapped lines from the start, so nothing above them is squeezed when they fill.
-  const int riga = fuoriCampione_->fontMetrics().lineSpacing();
-  puroCaso_->setMinimumHeight(2 * riga);
-  fuoriCampione_->setMinimumHeight(3 * riga);
-  fuoriCampione_->setToolTip(
-      QString::fromUtf8(kSpiegazioneFuoriCampione.data(), static_cast<qsizetype>(kSpiegazioneFuoriCampione.size())));
-  moduli->addRow(fuoriCampione_);
-
   // The constant is fixed at its default: the frame stays hidden.
   auto* kostanteFrame = cornice(QStringLiteral("Kostante da controllare"), parametri);
   kostante_ = NuovoElenco("CmbNumero", kostanteFrame);
@@ -233,9 +215,31 @@ QWidget* Frmstatproduttore::costruisciCapigioco() {
   esitoTesto_->raise();
   attendere_->setVisible(false);
 
+  // Under the report, never in it: the win percentage by chance alone, and
+  // the last search checked out of sample.
+  puroCaso_ = new QLabel(scheda);
+  puroCaso_->setObjectName(QStringLiteral("lbPuroCaso"));
+  puroCaso_->setToolTip(QString::fromUtf8(kSpiegazioneBaseCasoKostanti.data(),
+                                          static_cast<qsizetype>(kSpiegazioneBaseCasoKostanti.size())));
+  fuoriCampione_ = new QLabel(scheda);
+  fuoriCampione_->setObjectName(QStringLiteral("lbFuoriCampione"));
+  fuoriCampione_->setToolTip(
+      QString::fromUtf8(kSpiegazioneFuoriCampione.data(), static_cast<qsizetype>(kSpiegazioneFuoriCampione.size())));
+  // Room for the wrapped lines from the start, so the report does not jump when they fill.
+  const int riga = fuoriCampione_->fontMetrics().lineSpacing();
+  for (QLabel* l : {puroCaso_, fuoriCampione_}) {
+    l->setWordWrap(true);
+    l->setMinimumHeight(3 * riga);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  }
+  auto* destra = new QVBoxLayout;
+  destra->addWidget(dettaglio, 1);
+  destra->addWidget(puroCaso_);
+  destra->addWidget(fuoriCampione_);
+
   auto* layout = new QHBoxLayout(scheda);
   layout->addWidget(parametri, 0);
-  layout->addWidget(dettaglio, 1);
+  layout->addLayout(destra, 1);
 
   connect(avvia_, &QPushButton::clicked, this, &Frmstatproduttore::CalcolaStatistica);
   connect(cerca_, &QPushButton::clicked, this, &Frmstatproduttore::CercaMiglioreAmbata);
@@ -306,7 +310,8 @@ QWidget* Frmstatproduttore::costruisciAbbinamenti() {
   auto* ambo = cornice(QStringLiteral("Dettaglio Statistica Vincite con AMBO"), scheda);
   esitoAmbo_ = rapporto("txtesitoambo", ambo);
   (new QVBoxLayout(ambo))->addWidget(esitoAmbo_);
-  const int larghezzaRapporti = esitoAmbo_->fontMetrics().horizontalAdvance(QString(50, QLatin1Char('X')));
+  // Narrow enough for a 1024-pixel screen; longer lines scroll.
+  const int larghezzaRapporti = esitoAmbo_->fontMetrics().horizontalAdvance(QString(32, QLatin1Char('0')));
   esitoAb_->setMinimumWidth(larghezzaRapporti);
   esitoAmbo_->setMinimumWidth(larghezzaRapporti);
   auto* centro = new QVBoxLayout;

@@ -70,7 +70,8 @@ class Frmstatproduttore : public QWidget {
   void presceltaAmbate(int opzione);
 
   // The choices as typed, checked; the message is shown when they are wrong.
-  std::optional<ParametriStatistica> scelte(const ArchivioEstrazioni& archivio);
+  // `variata`: the ambata box a search fills itself (not checked), or -1.
+  std::optional<ParametriStatistica> scelte(const ArchivioEstrazioni& archivio, int variata = -1);
   // Steps 2 to 5 of the statistic with an already computed result.
   void preparaStatistica(const ParametriStatistica& p);
   void mostraStatistica(const EsitoStatistica& e);

@@ -52,8 +52,9 @@ constexpr int kRigheStampabili = 90;
 
 }  // namespace
 
-std::optional<ParametriStatistica> Frmstatproduttore::scelte(const ArchivioEstrazioni& archivio) {
+std::optional<ParametriStatistica> Frmstatproduttore::scelte(const ArchivioEstrazioni& archivio, int variata) {
   TestiKostanti t;
+  t.Variata = variata;
   t.Ruota = ruota_->currentText().toStdString();
   t.Spia = spia_->currentText().toStdString();
   t.Posizione = posizione_->currentText().toStdString();
@@ -154,7 +155,7 @@ void Frmstatproduttore::CercaMiglioreAmbata() {
   if (ricerca_.InCorso()) return;
   // Read once here; the worker runs every candidate over these draws.
   ArchivioEstrazioni archivio = ArchivioEstrazioni::CaricaArchivio(Stato().ArchivePath);
-  const auto p = scelte(archivio);
+  const auto p = scelte(archivio, opzioneAmbata());
   if (!p) return;
   ricercaParametri_.Statistica = *p;
   ricercaParametri_.Varia = static_cast<AmbataVariata>(opzioneAmbata());
@@ -192,6 +193,9 @@ void Frmstatproduttore::concludiRicerca(int generazione) {
   boxVariato()->setText(QString::number(r->Ricerca.Migliore));
   preparaStatistica(r->Ricerca.Parametri);
   mostraStatistica(r->Ricerca.Esito);
+  // The winner is the best of the candidates run: chance is judged the same way.
+  puroCaso_->setText(QString::fromStdString(
+      TestoBaseCasoMiglioreAmbata(r->Caso, r->Ricerca.Esito.PercentualeVincita, Griglia90::SeparatoreDecimale())));
   if (r->FuoriCampione)
     fuoriCampione_->setText(QString::fromStdString(
         TestoRigaFuoriCampione(*r->FuoriCampione, kQuotaCampione, Griglia90::SeparatoreDecimale())));

@@ -26,6 +26,7 @@ void RicercaInSottofondo::Avvia(ParametriMiglioreAmbata parametri, ArchivioEstra
       if (candidato) candidato(c);
       attendiPausa();
     });
+    r.Caso = BaseCasoRicercaAmbata(r.Ricerca);
     if (!r.Ricerca.Fermata && !fermare()) {
       // Its candidates are not shown: the box keeps the winner of the whole span.
       RisultatoFuoriCampione f =

@@ -12,12 +12,14 @@
 #include <thread>
 
 #include "constants/MiglioreAmbata.h"
+#include "stats/BaseCasoMiglioreAmbata.h"
 #include "stats/FuoriCampione.h"
 
 namespace ruotario {
 
 struct EsitoSottofondo {
   EsitoMiglioreAmbata Ricerca;
+  BaseCasoMiglioreAmbata Caso;  // the winner against the best of the candidates run, by chance
   // The search done again on the first part of the span, its winner tried on
   // the rest; empty when the search was stopped or the span is too short.
   std::optional<EsitoFuoriCampione> FuoriCampione;

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "app/ui/Servizi.h"
 
@@ -21,29 +22,76 @@ QFont fontStampa() {
 
 QString testo(const std::string& s) { return QString::fromStdString(s); }
 
+const QString kNessunaStampante = QStringLiteral(
+    "nessuna stampante disponibile. Scegliere una stampante, o la stampa su file PDF, nel menu ? > Impostazioni "
+    "Stampante.");
+
+// A printer of its own for every job, set up as the user's: a job that fails
+// leaves the user's printer as it was (a printer once begun stays busy, and the
+// set-up dialog could no longer change it).
+void CopiaImpostazioni(const QPrinter& da, QPrinter& a) {
+  if (da.outputFormat() == QPrinter::PdfFormat) {
+    a.setOutputFormat(QPrinter::PdfFormat);
+  } else {
+    a.setOutputFormat(QPrinter::NativeFormat);
+    a.setPrinterName(da.printerName());
+  }
+  a.setOutputFileName(da.outputFileName());
+  a.setPageLayout(da.pageLayout());
+  a.setCopyCount(da.copyCount());
+  a.setCollateCopies(da.collateCopies());
+  a.setColorMode(da.colorMode());
+  a.setDuplex(da.duplex());
+  a.setPageOrder(da.pageOrder());
+  a.setFullPage(da.fullPage());
+  a.setDocName(da.docName());
+  a.setCreator(da.creator());
+}
+
+// The width the widest line takes, in the printer's units.
+qreal larghezzaMassima(const DocumentoStampa& documento, const QFontMetricsF& metrica) {
+  const qreal colonna = metrica.averageCharWidth();
+  qreal massimo = 0;
+  for (const auto& pagina : documento.pagine)
+    for (const auto& linea : pagina.righe)
+      for (const auto& pezzo : linea)
+        massimo =
+            std::max(massimo, (pezzo.colonna - 1) * colonna + metrica.horizontalAdvance(testo(pezzo.testo).trimmed()));
+  return massimo;
+}
+
 }  // namespace
 
-QString StampaDocumento(QPrinter& printer, const DocumentoStampa& documento) {
-  if (!printer.isValid()) return QStringLiteral("nessuna stampante disponibile.");
+QString StampaDocumento(const QPrinter& impostata, const DocumentoStampa& documento) {
+  if (!impostata.isValid()) return kNessunaStampante;
+  QPrinter printer(QPrinter::HighResolution);
+  CopiaImpostazioni(impostata, printer);
   // The printer's own font metrics and printable area: the layout's lines and
   // columns are placed and counted on the paper actually chosen.
   const QFont font = fontStampa();
   const QFontMetricsF metrica(font, &printer);
   const qreal colonna = metrica.averageCharWidth();
   const qreal riga = metrica.lineSpacing();
+  // A table too wide for a portrait page goes on its side when it fits there.
+  const qreal necessaria = larghezzaMassima(documento, metrica);
+  if (necessaria > printer.width() && printer.pageLayout().orientation() == QPageLayout::Portrait) {
+    printer.setPageOrientation(QPageLayout::Landscape);
+    if (necessaria > printer.width()) printer.setPageOrientation(QPageLayout::Portrait);
+  }
   const qreal larghezza = printer.width();
   const qreal altezza = printer.height();
   if (altezza < metrica.height()) return QStringLiteral("la pagina è troppo piccola per una riga di testo.");
   const int righePerPagina = static_cast<int>((altezza - metrica.height()) / riga) + 1;
 
   // Checked before anything is printed: a cut-off cell would be a wrong table.
-  for (const auto& pagina : documento.pagine)
-    for (const auto& linea : pagina.righe)
-      for (const auto& pezzo : linea) {
-        const QString t = testo(pezzo.testo).trimmed();
-        if ((pezzo.colonna - 1) * colonna + metrica.horizontalAdvance(t) > larghezza)
-          return QStringLiteral("il testo \"%1\" non entra nella larghezza della pagina.").arg(t);
-      }
+  if (necessaria > larghezza)
+    for (const auto& pagina : documento.pagine)
+      for (const auto& linea : pagina.righe)
+        for (const auto& pezzo : linea) {
+          const QString t = testo(pezzo.testo).trimmed();
+          if ((pezzo.colonna - 1) * colonna + metrica.horizontalAdvance(t) > larghezza)
+            return QStringLiteral("il testo \"%1\" non entra nella larghezza della pagina.").arg(t);
+        }
 
   QPainter pittore;
   if (!pittore.begin(&printer)) {
@@ -51,7 +99,7 @@ QString StampaDocumento(QPrinter& printer, const DocumentoStampa& documento) {
       return QStringLiteral("impossibile scrivere il file \"%1\".").arg(printer.outputFileName());
     if (!printer.printerName().isEmpty())
       return QStringLiteral("la stampante \"%1\" non risponde.").arg(printer.printerName());
-    return QStringLiteral("nessuna stampante disponibile.");
+    return kNessunaStampante;
   }
   pittore.setFont(font);
 
@@ -87,8 +135,15 @@ void StampaGrigliaTxt(const GrigliaTesto& Griglia, const QString& Titolo, const 
 void StampaPrimeRighe(const GrigliaTesto& Griglia, const QString& Titolo, QString Sottotitolo, int massimo,
                       QWidget* padre) {
   const int righe = static_cast<int>(Griglia.righe.size());
-  if (righe > massimo) Sottotitolo += QStringLiteral("  (stampate le prime %1 di %2 righe)").arg(massimo).arg(righe);
-  StampaGrigliaTxt(Griglia, Titolo, Sottotitolo, righe > massimo ? massimo : 0, padre);
+  if (righe <= massimo) {
+    StampaGrigliaTxt(Griglia, Titolo, Sottotitolo, 0, padre);
+    return;
+  }
+  // Cut here: the row limit of the table printing stops at 90.
+  GrigliaTesto prime{Griglia.intestazioni, {}};
+  prime.righe.assign(Griglia.righe.begin(), Griglia.righe.begin() + std::max(massimo, 0));
+  Sottotitolo += QStringLiteral("  (stampate le prime %1 di %2 righe)").arg(prime.righe.size()).arg(righe);
+  StampaGrigliaTxt(prime, Titolo, Sottotitolo, 0, padre);
 }
 
 GrigliaTesto GrigliaDaTabella(const QTableWidget& tabella) {

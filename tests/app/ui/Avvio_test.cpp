@@ -43,6 +43,8 @@ class AvvioTest : public QObject {
     QCOMPARE(messaggi_.ricevuti[0].padre.data(), principale.get());
     QVERIFY(messaggi_.ricevuti[0].padreVisibile);
     QVERIFY(principale->findChild<QAction*>("mnuspia1")->isEnabled());  // the program's windows are plugged in
+    // Qt's own texts are Italian: the standard buttons, the file and print dialogs.
+    QCOMPARE(QDialogButtonBox(QDialogButtonBox::Yes).button(QDialogButtonBox::Yes)->text(), QStringLiteral("&Sì"));
   }
 
   void readOnlyArchiveMadeWritableWithoutMessage() {

@@ -94,11 +94,16 @@ class StampaGrigliaTest : public QObject {
                  messaggi_.testi().last().endsWith("\" non entra nella larghezza della pagina."),
              qPrintable(messaggi_.testi().last()));
 
-    // A system printer that cannot be used names the cause, never an empty name.
+    // A system printer that cannot be used names the cause, never an empty name,
+    // and stays free: a PDF file chosen afterwards prints.
     QPrinter nessuna;
     nessuna.setPrinterName(QString());
     const QString testo = StampaDocumento(nessuna, ImpaginaGriglia(griglia, "T", "", 0));
     QVERIFY2(!testo.isEmpty() && !testo.contains("\"\""), qPrintable(testo));
+    QVERIFY2(!testo.startsWith("nessuna") || testo.endsWith("nel menu ? > Impostazioni Stampante."), qPrintable(testo));
+    nessuna.setOutputFileName(cartella_.filePath("dopo.pdf"));
+    QCOMPARE(StampaDocumento(nessuna, ImpaginaGriglia(griglia, "T", "", 0)), QString());
+    QVERIFY(QFile::exists(cartella_.filePath("dopo.pdf")));
   }
 
   // Every number once, on A4 either way round and on A5, the headings on one
@@ -134,15 +139,28 @@ class StampaGrigliaTest : public QObject {
         qPrintable(testo.right(200)));
   }
 
+  // Past 90 rows too; a table wider than a portrait page turns landscape for
+  // its job alone, its long headings on one line.
   void aLongTableStopsAtItsLimitAndSaysSo() {
-    GrigliaTesto g{{"Numero", "Sortite"}, {}};
-    for (int i = 1; i <= 5; ++i) g.righe.push_back({QString::asprintf("%02d", i).toStdString(), "107"});
-    messaggi_ = FintiMessaggi();
-    stampante_.printer().setOutputFileName(cartella_.filePath("prime.pdf"));
-    StampaPrimeRighe(g, "Titolo", "Sottotitolo", 3);
-    const QString testo = TestoPdf(cartella_.filePath("prime.pdf"));
-    QVERIFY2(testo.simplified().contains("Sottotitolo (stampate le prime 3 di 5 righe)"), qPrintable(testo));
-    QCOMPARE(NumeriStampati(testo).keys(), (QList<QString>{"01", "02", "03"}));
+    GrigliaTesto g{{"Numero", "Probabilità %"}, {}};
+    g.intestazioni.resize(7, "Rit. Massimo");
+    for (int i = 1; i <= 120; ++i) g.righe.push_back({QString::asprintf("%03d", i).toStdString(), "107"});
+    const QString pdf = cartella_.filePath("prime.pdf");
+    stampante_.printer().setOutputFileName(pdf);
+    QVERIFY(stampante_.printer().setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, {})));
+    StampaPrimeRighe(g, "Titolo", "Sottotitolo", 100);
+    const QString testo = TestoPdf(pdf);
+    QVERIFY2(testo.simplified().contains("Sottotitolo (stampate le prime 100 di 120 righe)") &&
+                 testo.contains(QRegularExpression("Numero +Probabilità %( +Rit\\. Massimo){5} *\n")),
+             qPrintable(testo));
+    const QRegularExpression riga("^[ \\f]*\\d{3} +107 *$", QRegularExpression::MultilineOption);
+    QVERIFY2(testo.count(riga) == 100 &&
+                 testo.contains(QRegularExpression("^ *100 +107", QRegularExpression::MultilineOption)),
+             qPrintable(testo));
+    QProcess info;
+    info.start("pdfinfo", {pdf});
+    QVERIFY(info.waitForFinished(20000) && info.readAllStandardOutput().contains("842 x 595 pts"));
+    QCOMPARE(stampante_.printer().pageLayout().orientation(), QPageLayout::Portrait);
   }
 };
 

@@ -41,7 +41,7 @@ int ruotaDa(std::string_view t) {
     if (ugualeSenzaCaso(t, kCodiciRuote[i])) return static_cast<int>(i);
   for (std::size_t i = 0; i < kNomiRuote.size(); ++i)
     if (ugualeSenzaCaso(t, kNomiRuote[i])) return static_cast<int>(i);
-  if (ugualeSenzaCaso(t, "Nazionale")) return kRuotaNazionale;
+  if (ugualeSenzaCaso(t, "Nazionale")) return kIndiceNazionale;
   return -1;
 }
 
@@ -209,7 +209,7 @@ class Lettore {
   }
 
   static std::string nome(int r) {
-    return r == kRuotaNazionale ? "Nazionale" : std::string(kNomiRuote[static_cast<std::size_t>(r)]);
+    return r == kIndiceNazionale ? "Nazionale" : std::string(kNomiRuote[static_cast<std::size_t>(r)]);
   }
 
   bool accetta(int data, int r, const std::array<int, 5>& numeri, bool zeroAmmesso) {

@@ -27,12 +27,12 @@ FormatoFonte RiconosciFormato(std::string_view dati);
 std::string NomeFormato(FormatoFonte formato);
 
 // Index of the Nazionale wheel in RigaFonte::Ruota; 0..9 are the ten wheels.
-inline constexpr int kRuotaNazionale = 10;
+inline constexpr int kIndiceNazionale = 10;
 
 // One accepted wheel line: a date, a wheel and its five numbers in order.
 struct RigaFonte {
   int Data = 0;            // yyyymmdd
-  std::uint8_t Ruota = 0;  // 0..9 in the archive's order, kRuotaNazionale
+  std::uint8_t Ruota = 0;  // 0..9 in the archive's order, kIndiceNazionale
   std::array<std::uint8_t, 5> Numeri{};
   std::uint32_t Fonte = 0;  // index in LetturaFonti::Fonti
   std::uint32_t Riga = 0;   // 1-based line of that source

@@ -37,8 +37,8 @@ std::vector<RecordFonte> perData(const LetturaFonti& l, bool nazionale, Fn&& com
   for (std::size_t i = 0; i < righe.size();) {
     std::size_t j = i;
     while (j < righe.size() && righe[j].Data == righe[i].Data) ++j;
-    const bool haNazionale = righe[j - 1].Ruota == kRuotaNazionale;
-    const bool haRuote = righe[i].Ruota != kRuotaNazionale;
+    const bool haNazionale = righe[j - 1].Ruota == kIndiceNazionale;
+    const bool haRuote = righe[i].Ruota != kIndiceNazionale;
     if (!scartata(l.DateScartate, righe[i].Data) && (nazionale ? haNazionale : haRuote))
       record.push_back({righe[i].Data, componi(std::span(righe).subspan(i, j - i))});
     i = j;

@@ -123,6 +123,39 @@ CelleRuote EsitoFiltro::Celle() const {
   return celle;
 }
 
+std::vector<std::string> AnomalieEstrazione(const NumeriFiltrati& numeri) {
+  std::vector<std::string> anomalie;
+  // Each wheel's numbers, sorted: a 0 first when one is missing.
+  std::array<std::array<int, 5>, kRuoteFiltrate> ordinati{};
+  for (std::size_t r = 0; r < numeri.size(); ++r) {
+    auto& v = ordinati[r];
+    std::transform(numeri[r].begin(), numeri[r].end(), v.begin(), [](const std::string& t) {
+      const int n = ValoreTesto(t);
+      return n >= 1 && n <= 90 ? n : 0;
+    });
+    std::sort(v.begin(), v.end());
+    for (std::size_t k = 1; k < v.size(); ++k)
+      if (v[k] != 0 && v[k] == v[k - 1] && (k < 2 || v[k - 2] != v[k]))
+        anomalie.push_back("la ruota di " + std::string(kNomiRuoteFiltro[r]) + " ha più volte il numero " +
+                           DueCifre(v[k]));
+  }
+  std::array<bool, kRuoteFiltrate> detta{};
+  for (std::size_t r = 0; r < ordinati.size(); ++r) {
+    if (detta[r] || ordinati[r][0] == 0) continue;
+    std::vector<std::string_view> uguali{kNomiRuoteFiltro[r]};
+    for (std::size_t s = r + 1; s < ordinati.size(); ++s)
+      if (ordinati[s] == ordinati[r]) {
+        detta[s] = true;
+        uguali.push_back(kNomiRuoteFiltro[s]);
+      }
+    if (uguali.size() < 2) continue;
+    std::string elenco(uguali[0]);
+    for (std::size_t i = 1; i < uguali.size(); ++i) (elenco += i + 1 < uguali.size() ? ", " : " e ") += uguali[i];
+    anomalie.push_back("le ruote di " + elenco + " hanno gli stessi cinque numeri");
+  }
+  return anomalie;
+}
+
 std::string IstruzioniFiltro() {
   std::string t =
       "ISTRUZIONI: \r\n"

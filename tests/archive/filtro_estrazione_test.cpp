@@ -66,7 +66,7 @@ TEST(FiltroEstrazione, DateForms) {
       {"10-01-2026\n", "10/01/2026"},
       {"del 10/01/39\r", "10/01/1939"},
       {"del 10/01/38\r", "10/01/2038"},
-      {"dal 31/12/1938 al 07/01/1939 ", "07/01/1939"},  // before the picker's first date
+      {"dal 31/12/1870 al 01/01/1871 ", "01/01/1871"},  // before the pickers' first date
       {"01/01/2100 31/12/2099 ", "31/12/2099"},
       {"29/02/2023 29/02/2024 ", "29/02/2024"},
       {"2026/01/10 2026-01-10 10.01.2026 10\\01\\2026 10_01_2026 10/01-2026 ", "-"},
@@ -81,7 +81,42 @@ TEST(FiltroEstrazione, DateForms) {
   };
   for (const auto& [testo, atteso] : casi) EXPECT_EQ(Data(CercaData(testo)), atteso) << testo;
   // The allowed range is the caller's.
-  EXPECT_EQ(Data(CercaData("31/12/1938 ", {{1, 1, 1900}, {31, 12, 1999}})), "31/12/1938");
+  EXPECT_EQ(Data(CercaData("31/12/1870 ", {{1, 1, 1800}, {31, 12, 1999}})), "31/12/1870");
+}
+
+TEST(FiltroEstrazione, CompleteOnlyWithEveryRegionalWheel) {
+  std::string testo = "10/01/2026\n";
+  for (int r = 1; r < kRuoteFiltrate; ++r)
+    testo += std::string(kNomiRuoteFiltro[r]) + " " + std::to_string(r) + " 20 30 40 50\n";
+  EXPECT_TRUE(FiltraEstrazione(testo).Completo());
+  testo.resize(testo.find("Venezia"));  // all but Venezia
+  EXPECT_FALSE(FiltraEstrazione(testo).Completo());
+}
+
+TEST(FiltroEstrazione, DrawsThatCannotBeReal) {
+  // page text, the faults found ("" for none)
+  const std::pair<std::string, std::string> casi[] = {
+      {"Bari 1 2 3 4 5 Cagliari 6 7 8 9 10 Roma 11 12 13 14 15", ""},
+      {"Roma 11 12 13 12 15", "la ruota di Roma ha più volte il numero 12"},
+      {"Roma 12 12 12 14 15", "la ruota di Roma ha più volte il numero 12"},
+      {"Bari 1 2 3 4 5 Cagliari 5 4 3 2 1", "le ruote di Bari e Cagliari hanno gli stessi cinque numeri"},
+      // a menu of wheel names at the top of the page: every wheel takes the same numbers
+      {"Bari Cagliari Nazionale Roma Torino\nBari 1 2 3 4 5\n",
+       "le ruote di Nazionale, Bari, Cagliari, Roma e Torino hanno gli stessi cinque numeri"},
+      // a wheel lacking numbers is never a repeat
+      {"Bari 1 2 3 4 Cagliari", ""},
+  };
+  for (const auto& [testo, attese] : casi) {
+    std::string trovate;
+    for (const std::string& a : AnomalieEstrazione(FiltraEstrazione(testo).Numeri))
+      trovate += (trovate.empty() ? "" : "; ") + a;
+    EXPECT_EQ(trovate, attese) << testo;
+  }
+  // Cells as the grid gives them back: "00" is a missing number, not a repeat.
+  NumeriFiltrati celle;
+  celle[1] = celle[2] = {"00", "00", "00", "00", "00"};
+  celle[3] = {"07", "00", "07", "01", "02"};
+  EXPECT_EQ(AnomalieEstrazione(celle), std::vector<std::string>{"la ruota di Firenze ha più volte il numero 07"});
 }
 
 TEST(FiltroEstrazione, RewrittenTextAndCells) {

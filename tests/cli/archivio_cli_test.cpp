@@ -41,6 +41,14 @@ TEST(CliArchivio, VerificaExitStatusFollowsTheValidityCheck) {
             "Riga,Tipo,Problema\r\n2,lunghezza,lunghezza 100 invece di 121\r\n"
             "2,ordine,data 07/01/1939 precedente alla riga prima\r\n");
 
+  // A file in pieces: the first problems, then the totals by kind; stray bytes escaped.
+  const Uscita rotto = EseguiCli(
+      "verifica --archivio " + dir.Scrivi("c.txt", Unisci(std::vector<std::string>(300, "\x01" + kR1.substr(1, 49)))));
+  EXPECT_NE(rotto.testo.find("\nElencati i primi 200 problemi su 600.\n\nTipo       Problemi\nlunghezza       300\n"
+                             "data            300\n"),
+            std::string::npos)
+      << rotto.testo;
+  EXPECT_NE(rotto.testo.find("data non valida \"\\x017/01/1939\""), std::string::npos);
   EXPECT_EQ(EseguiCli("verifica --archivio " + dir.File("manca.txt")).stato, 1);
 }
 

@@ -3,6 +3,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "app/NumeriLotto.h"
 #include "support/EseguiCli.h"
 #include "support/PagineProva.h"
 
@@ -82,4 +83,32 @@ TEST(CliFiltra, AccodaAppendsOnlyALaterCompleteDraw) {
   EXPECT_NE(manca.errori.find("Archivio non trovato"), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(dir.File("nuovo.txt")));
   EXPECT_EQ(CartellaTemporanea::Leggi(archivio).size(), 123u * 5 - 2);
+}
+
+TEST(CliFiltra, AccodaRefusesDrawsThatCannotBeReal) {
+  CartellaTemporanea dir;
+  const std::string archivio = dir.Scrivi("estrazioni.txt", Unisci({kR1, kR2, kR3}));
+  std::string ruote;  // ten distinct wheels
+  for (int r = 0; r < 10; ++r)
+    ruote += std::string(ruotario::kNomiRuote[r]) + " " + std::to_string(r * 5 + 1) + " 81 82 83 84\n";
+  // page, what the refusal names ("" when appended)
+  const std::pair<std::string, std::string> casi[] = {
+      {"Menu: Bari Cagliari Firenze Genova Milano Napoli Palermo Roma Torino Venezia\n" + ruote,
+       "le ruote di Bari, Cagliari, Firenze, Genova, Milano, Napoli, Palermo, Roma, Torino e Venezia hanno gli "
+       "stessi cinque numeri"},
+      {"Roma Capitale\n" + ruote, "le ruote di Bari e Roma hanno gli stessi cinque numeri"},
+      {ruote.substr(0, ruote.find("Venezia")), "incompleta"},
+      {ruote, ""},
+  };
+  int data = 1;
+  for (const auto& [testo, rifiuto] : casi) {
+    const std::string prima = CartellaTemporanea::Leggi(archivio);
+    const std::string pagina = dir.Scrivi("p.txt", DataProva(data++, 2030) + "\n" + testo);
+    const Uscita u = EseguiCli("filtra --accoda --archivio " + archivio + " " + pagina);
+    EXPECT_EQ(u.stato, rifiuto.empty() ? 0 : 1) << u.errori;
+    EXPECT_NE(u.errori.find(rifiuto), std::string::npos) << u.errori;
+    EXPECT_EQ(CartellaTemporanea::Leggi(archivio).size(), prima.size() + (rifiuto.empty() ? 123 : 0)) << testo;
+  }
+  const std::string menu = dir.Scrivi("menu.txt", "10/01/2031\nBari Roma\n" + ruote);
+  EXPECT_EQ(EseguiCli("filtra --accoda --forza --archivio " + archivio + " " + menu).stato, 0);  // forced
 }

@@ -7,6 +7,8 @@
 #include <QDate>
 #include <QWidget>
 
+#include "archive/ScritturaArchivio.h"
+
 class QDateEdit;
 class QGroupBox;
 class QHBoxLayout;
@@ -51,6 +53,9 @@ class frmmunInserisciNuovaEstrazione : public QWidget {
   void AggiungiPannello(QWidget* pannello, bool prima = true);
   // Puts a widget of the derived window just left of the save button.
   void AccantoASalva(QWidget* accanto);
+  // A warning shown on its own before the confirmation question of a save;
+  // none when empty.
+  virtual QString AvvisoPrimaDiSalvare(const CelleRuote& celle) const;
 
  private:
   void costruisci(const Aspetto& aspetto);
@@ -71,5 +76,8 @@ class frmmunInserisciNuovaEstrazione : public QWidget {
 
 // The date a window proposes from a date label: that date when it is one, else today.
 QDate DataDaEtichetta(const QString& testo);
+
+// A draw-date picker: dd/MM/yyyy with a calendar, the dates a draw may have.
+QDateEdit* NuovoSceltaData(QWidget* padre);
 
 }  // namespace ruotario

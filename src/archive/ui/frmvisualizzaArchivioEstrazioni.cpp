@@ -87,10 +87,7 @@ void frmvisualizzaArchivioEstrazioni::costruisci() {
   modifiche->addWidget(salva_);
   modifiche->addWidget(annulla_);
   frModifiche_->hide();
-  datascelta_ = controllo("datascelta", new QDateEdit(this));
-  datascelta_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-  datascelta_->setCalendarPopup(true);
-  datascelta_->setDateRange(QDate(1800, 1, 1), QDate(9999, 12, 31));
+  datascelta_ = NuovoSceltaData(this);
   datascelta_->hide();
 
   auto* comandi = new QVBoxLayout;

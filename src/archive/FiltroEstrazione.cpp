@@ -123,10 +123,22 @@ CelleRuote EsitoFiltro::Celle() const {
   return celle;
 }
 
+namespace {
+
+// "Bari", "Bari e Roma", "Bari, Cagliari e Roma".
+std::string elencoRuote(const std::vector<std::string_view>& ruote) {
+  std::string elenco;
+  for (std::size_t i = 0; i < ruote.size(); ++i)
+    (elenco += i == 0 ? "" : i + 1 < ruote.size() ? ", " : " e ") += ruote[i];
+  return elenco;
+}
+
+}  // namespace
+
 std::vector<std::string> AnomalieEstrazione(const NumeriFiltrati& numeri) {
-  std::vector<std::string> anomalie;
   // Each wheel's numbers, sorted: a 0 first when one is missing.
   std::array<std::array<int, 5>, kRuoteFiltrate> ordinati{};
+  std::array<std::vector<std::string_view>, 91> ripetuto;  // by number, the wheels that have it twice
   for (std::size_t r = 0; r < numeri.size(); ++r) {
     auto& v = ordinati[r];
     std::transform(numeri[r].begin(), numeri[r].end(), v.begin(), [](const std::string& t) {
@@ -136,9 +148,13 @@ std::vector<std::string> AnomalieEstrazione(const NumeriFiltrati& numeri) {
     std::sort(v.begin(), v.end());
     for (std::size_t k = 1; k < v.size(); ++k)
       if (v[k] != 0 && v[k] == v[k - 1] && (k < 2 || v[k - 2] != v[k]))
-        anomalie.push_back("la ruota di " + std::string(kNomiRuoteFiltro[r]) + " ha più volte il numero " +
-                           DueCifre(v[k]));
+        ripetuto[static_cast<std::size_t>(v[k])].push_back(kNomiRuoteFiltro[r]);
   }
+  std::vector<std::string> anomalie;
+  for (int n = 1; n <= 90; ++n)
+    if (const auto& ruote = ripetuto[static_cast<std::size_t>(n)]; !ruote.empty())
+      anomalie.push_back("il numero " + DueCifre(n) + " compare più volte " +
+                         (ruote.size() > 1 ? "sulle ruote di " : "sulla ruota di ") + elencoRuote(ruote));
   std::array<bool, kRuoteFiltrate> detta{};
   for (std::size_t r = 0; r < ordinati.size(); ++r) {
     if (detta[r] || ordinati[r][0] == 0) continue;
@@ -148,10 +164,7 @@ std::vector<std::string> AnomalieEstrazione(const NumeriFiltrati& numeri) {
         detta[s] = true;
         uguali.push_back(kNomiRuoteFiltro[s]);
       }
-    if (uguali.size() < 2) continue;
-    std::string elenco(uguali[0]);
-    for (std::size_t i = 1; i < uguali.size(); ++i) (elenco += i + 1 < uguali.size() ? ", " : " e ") += uguali[i];
-    anomalie.push_back("le ruote di " + elenco + " hanno gli stessi cinque numeri");
+    if (uguali.size() > 1) anomalie.push_back("le ruote di " + elencoRuote(uguali) + " hanno gli stessi cinque numeri");
   }
   return anomalie;
 }

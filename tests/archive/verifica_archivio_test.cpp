@@ -9,14 +9,10 @@ using namespace ruotario;
 using namespace ruotario::prova;
 
 TEST(ControllaValidita, LineLengthsAndLastDate) {
-  EsitoValidita v = ControllaValidita(Unisci({kR1, kR2}));
-  EXPECT_TRUE(v.Valido);
-  EXPECT_EQ(v.Righe, 2);
-  EXPECT_EQ(v.DataUltima, "14/01/1939");
-  EXPECT_TRUE(ControllaValidita(Unisci({kR1, kR2.substr(0, 120)})).Valido);
-  EXPECT_FALSE(ControllaValidita(Unisci({kR1.substr(0, 119), kR2})).Valido);
+  // More shapes in TheDamagedShapesOfADisk.
+  const EsitoValidita v = ControllaValidita(Unisci({kR1, kR2.substr(0, 120)}));
+  EXPECT_TRUE(v.Valido && v.Righe == 2 && v.DataUltima == "14/01/1939");
   EXPECT_FALSE(ControllaValidita(Unisci({kR1, "", kR2})).Valido);
-  EXPECT_FALSE(ControllaValidita("").Valido);  // nothing to import
   CartellaTemporanea dir;
   EXPECT_FALSE(ControllaValiditaFile(dir.File("manca.txt")).Esiste);
   EXPECT_TRUE(ControllaValiditaFile(dir.Scrivi("a.txt", kR1)).Valido);
@@ -57,8 +53,6 @@ TEST(ElencaProblemi, ListsTheFirstAndCountsTheRest) {
 TEST(ElencaProblemi, TheDamagedShapesOfADisk) {
   for (const auto& a : ArchiviDifettosi()) {
     EXPECT_EQ(ControllaValidita(a.testo).Valido, a.valido) << a.nome;
-    if (a.problemi >= 0) {
-      EXPECT_EQ(ElencaProblemi(a.testo).Totale, a.problemi) << a.nome;
-    }
+    EXPECT_TRUE(a.problemi < 0 || ElencaProblemi(a.testo).Totale == a.problemi) << a.nome;
   }
 }

@@ -19,9 +19,7 @@ TEST(CliArchivio, InfoInJsonAndText) {
   EXPECT_EQ(json["UltimaData"], "14/01/1939");
   EXPECT_EQ(json["Byte"], 244);
   EXPECT_EQ(json["Valido"], true);
-  const Uscita t = EseguiCli("info --archivio=" + f);
-  EXPECT_EQ(t.stato, 0);
-  EXPECT_NE(t.testo.find("Estrazioni         2"), std::string::npos) << t.testo;
+  EXPECT_NE(EseguiCli("info --archivio=" + f).testo.find("Estrazioni         2"), std::string::npos);
   // A file that exists but cannot be read is an error, not an empty archive.
   const Uscita illeggibile = EseguiCli("info --archivio /proc/self/mem");
   EXPECT_EQ(illeggibile.stato, 1);

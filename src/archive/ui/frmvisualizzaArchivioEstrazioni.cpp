@@ -1,5 +1,6 @@
 #include "archive/ui/frmvisualizzaArchivioEstrazioni.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
@@ -56,7 +57,11 @@ void frmvisualizzaArchivioEstrazioni::costruisci() {
   // Sizing to the contents would measure every date of a long archive.
   cmbData_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   cmbData_->setMinimumContentsLength(18);
+  // A list below the box, twenty dates high: the style's own popup would be
+  // a menu as high as the screen.
+  cmbData_->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
   cmbData_->setMaxVisibleItems(20);
+  cmbData_->view()->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   scroll1_ = controllo("Scroll1", new QScrollBar(Qt::Horizontal, this));
   contatore_ = controllo("Lbcontatore", new QLabel(this));
   lbdata_ = controllo("lbdata", new QLabel(this));
@@ -89,6 +94,13 @@ void frmvisualizzaArchivioEstrazioni::costruisci() {
   frModifiche_->hide();
   datascelta_ = NuovoSceltaData(this);
   datascelta_->hide();
+  // The controls of a correction keep their room while hidden, so the grid
+  // does not lose a column to them when MODIFICA shows them.
+  for (QWidget* w : std::initializer_list<QWidget*>{frModifiche_, datascelta_}) {
+    QSizePolicy p = w->sizePolicy();
+    p.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(p);
+  }
 
   auto* comandi = new QVBoxLayout;
   comandi->addWidget(modifica_);

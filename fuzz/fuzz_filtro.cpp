@@ -43,6 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
   VERIFICA(esito.DataTrovata.empty() || esito.DataTrovata.size() == 10u);
   for (const auto& ruota : esito.Numeri)
     for (const std::string& t : ruota) VERIFICA(numeroValido(t));
+  for (const std::string& a : AnomalieEstrazione(esito.Numeri)) VERIFICA(a.find("ruot") != std::string::npos);
   for (int r = 0; r < kRuoteFiltrate; ++r) VERIFICA(esito.Trovati(r) >= 0 && esito.Trovati(r) <= 5);
   VERIFICA(!esito.Completo() || esito.Data.has_value());
   return 0;

@@ -58,9 +58,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
   const EsitoValidita validita = ControllaValidita(testo);
   VERIFICA(validita.Righe == archivio.Conta());
   VERIFICA(!validita.Valido || archivio.Conta() > 0);
-  for (const ProblemaArchivio& p : ElencaProblemi(testo)) {
+  const ElencoProblemi problemi = ElencaProblemi(testo, 50);
+  VERIFICA(problemi.Primi.size() <= 50);
+  VERIFICA(problemi.Totale >= static_cast<long long>(problemi.Primi.size()));
+  for (const ProblemaArchivio& p : problemi.Primi) {
     VERIFICA(p.Riga >= 1 && p.Riga <= archivio.Conta());
     VERIFICA(!p.Descrizione.empty());
+    for (const char c : p.Descrizione) VERIFICA(c != '\r' && c != '\n' && c != '\0');
   }
   return 0;
 }

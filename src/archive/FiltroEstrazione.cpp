@@ -123,6 +123,52 @@ CelleRuote EsitoFiltro::Celle() const {
   return celle;
 }
 
+namespace {
+
+// "Bari", "Bari e Roma", "Bari, Cagliari e Roma".
+std::string elencoRuote(const std::vector<std::string_view>& ruote) {
+  std::string elenco;
+  for (std::size_t i = 0; i < ruote.size(); ++i)
+    (elenco += i == 0 ? "" : i + 1 < ruote.size() ? ", " : " e ") += ruote[i];
+  return elenco;
+}
+
+}  // namespace
+
+std::vector<std::string> AnomalieEstrazione(const NumeriFiltrati& numeri) {
+  // Each wheel's numbers, sorted: a 0 first when one is missing.
+  std::array<std::array<int, 5>, kRuoteFiltrate> ordinati{};
+  std::array<std::vector<std::string_view>, 91> ripetuto;  // by number, the wheels that have it twice
+  for (std::size_t r = 0; r < numeri.size(); ++r) {
+    auto& v = ordinati[r];
+    std::transform(numeri[r].begin(), numeri[r].end(), v.begin(), [](const std::string& t) {
+      const int n = ValoreTesto(t);
+      return n >= 1 && n <= 90 ? n : 0;
+    });
+    std::sort(v.begin(), v.end());
+    for (std::size_t k = 1; k < v.size(); ++k)
+      if (v[k] != 0 && v[k] == v[k - 1] && (k < 2 || v[k - 2] != v[k]))
+        ripetuto[static_cast<std::size_t>(v[k])].push_back(kNomiRuoteFiltro[r]);
+  }
+  std::vector<std::string> anomalie;
+  for (int n = 1; n <= 90; ++n)
+    if (const auto& ruote = ripetuto[static_cast<std::size_t>(n)]; !ruote.empty())
+      anomalie.push_back("il numero " + DueCifre(n) + " compare più volte " +
+                         (ruote.size() > 1 ? "sulle ruote di " : "sulla ruota di ") + elencoRuote(ruote));
+  std::array<bool, kRuoteFiltrate> detta{};
+  for (std::size_t r = 0; r < ordinati.size(); ++r) {
+    if (detta[r] || ordinati[r][0] == 0) continue;
+    std::vector<std::string_view> uguali{kNomiRuoteFiltro[r]};
+    for (std::size_t s = r + 1; s < ordinati.size(); ++s)
+      if (ordinati[s] == ordinati[r]) {
+        detta[s] = true;
+        uguali.push_back(kNomiRuoteFiltro[s]);
+      }
+    if (uguali.size() > 1) anomalie.push_back("le ruote di " + elencoRuote(uguali) + " hanno gli stessi cinque numeri");
+  }
+  return anomalie;
+}
+
 std::string IstruzioniFiltro() {
   std::string t =
       "ISTRUZIONI: \r\n"

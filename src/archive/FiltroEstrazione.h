@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/NumeriLotto.h"
 #include "archive/ControlloData.h"
@@ -16,13 +17,14 @@
 
 namespace ruotario {
 
-// The dates the draw-date picker accepts; a date outside is not a draw date.
+// The dates a draw may have: the three date pickers and the pasted-text filter
+// accept these and no other.
 struct IntervalloDate {
   DataEstrazione Minima;
   DataEstrazione Massima;
 };
-// From the first draw of the archive's era to the end of the century.
-inline constexpr IntervalloDate kIntervalloDataEstrazione{{1, 1, 1939}, {31, 12, 2099}};
+// From the year the published historical archives start to the end of the century.
+inline constexpr IntervalloDate kIntervalloDataEstrazione{{1, 1, 1871}, {31, 12, 2099}};
 
 // Index 0 is the Nazionale wheel, 1..10 the wheels in `Ruota` order.
 inline constexpr int kRuoteFiltrate = 11;
@@ -63,6 +65,12 @@ struct EsitoFiltro {
   // The ten regional wheels as entry-grid cells (empty where nothing was found).
   CelleRuote Celle() const;
 };
+
+// What a real draw never shows, one Italian text per fault naming the wheels:
+// a number twice on one wheel, or two wheels (the Nazionale included) with the
+// same five numbers in any order. A wheel lacking any number ("00" or empty)
+// is never a repeat of another. Empty when the draw may be real.
+std::vector<std::string> AnomalieEstrazione(const NumeriFiltrati& numeri);
 
 // The instructions shown in the paste box before the user's own text: an
 // example of the format, which itself filters to a complete draw of 01/01/2000.

@@ -55,25 +55,47 @@ EsitoValidita ControllaValiditaFile(const std::string& percorso) {
   return ControllaValidita(testo);
 }
 
-std::vector<ProblemaArchivio> ElencaProblemi(std::string_view testo) {
-  std::vector<ProblemaArchivio> problemi;
+std::string TestoStampabile(std::string_view testo) {
+  static constexpr char kCifre[] = "0123456789ABCDEF";
+  std::string t;
+  t.reserve(testo.size());
+  for (const char c : testo) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b >= 0x20 && b < 0x7F && c != '\\') {
+      t += c;
+    } else {
+      ((t += "\\x") += kCifre[b >> 4]) += kCifre[b & 0xF];
+    }
+  }
+  return t;
+}
+
+ElencoProblemi ElencaProblemi(std::string_view testo, std::size_t massimo) {
+  ElencoProblemi elenco;
   int numero = 0;
   long precedente = -1;
   PerOgniRiga(testo, [&](std::string_view riga) {
     ++numero;
-    auto segnala = [&](TipoProblema tipo, std::string descrizione) {
-      problemi.push_back({numero, tipo, std::move(descrizione)});
+    // The description is made only for the problems listed.
+    auto segnala = [&](TipoProblema tipo, const auto& descrizione) {
+      ++elenco.Totale;
+      ++elenco.PerTipo[static_cast<std::size_t>(tipo)];
+      if (elenco.Primi.size() < massimo) elenco.Primi.push_back({numero, tipo, descrizione()});
     };
     if (riga.size() != kLunghezzaRecord)
-      segnala(TipoProblema::Lunghezza,
-              "lunghezza " + std::to_string(riga.size()) + " invece di " + std::to_string(kLunghezzaRecord));
+      segnala(TipoProblema::Lunghezza, [&] {
+        return "lunghezza " + std::to_string(riga.size()) + " invece di " + std::to_string(kLunghezzaRecord);
+      });
     const Estrazione e{numero, TestoRecord::Vista(riga)};
     const long giorno = giornoDi(e.Data());
+    const auto data = [&] { return TestoStampabile(e.Data()); };
     if (giorno < 0) {
-      segnala(TipoProblema::DataNonValida, "data non valida \"" + std::string(e.Data()) + "\"");
+      segnala(TipoProblema::DataNonValida, [&] { return "data non valida \"" + data() + "\""; });
     } else {
       if (precedente >= 0 && giorno < precedente)
-        segnala(TipoProblema::DataIndietro, "data " + std::string(e.Data()) + " precedente alla riga prima");
+        segnala(TipoProblema::DataIndietro, [&] { return "data " + data() + " precedente alla riga prima"; });
+      if (giorno == precedente)
+        segnala(TipoProblema::DataRipetuta, [&] { return "data " + data() + " uguale a quella della riga prima"; });
       precedente = giorno;
     }
     for (int r = 1; r <= kNumeroRuote; ++r) {
@@ -81,21 +103,24 @@ std::vector<ProblemaArchivio> ElencaProblemi(std::string_view testo) {
       for (int k = 1; k <= kNumeriPerRuota; ++k) {
         const std::string_view t = e.TestoNumero(r, k);
         if (t.size() < 2 && riga.size() < kLunghezzaRecord) continue;  // already reported as a short line
-        const std::string dove =
-            std::string(kNomiRuote[static_cast<std::size_t>(r - 1)]) + " " + std::to_string(k) + "° est.";
+        const auto dove = [&] {
+          return std::string(kNomiRuote[static_cast<std::size_t>(r - 1)]) + " " + std::to_string(k) + "° est.";
+        };
         if (t.size() != 2 || !cifre(t) || e.Valore(r, k) > 90) {
-          segnala(TipoProblema::NumeroFuoriIntervallo, dove + ": \"" + std::string(t) + "\" fuori da 00..90");
+          segnala(TipoProblema::NumeroFuoriIntervallo,
+                  [&] { return dove() + ": \"" + TestoStampabile(t) + "\" fuori da 00..90"; });
           continue;
         }
         const int v = e.Valore(r, k);
         if (v == 0) continue;
         if (visto[static_cast<std::size_t>(v)])
-          segnala(TipoProblema::NumeroRipetuto, dove + ": " + std::string(t) + " ripetuto sulla ruota");
+          segnala(TipoProblema::NumeroRipetuto,
+                  [&] { return dove() + ": " + std::string(t) + " ripetuto sulla ruota"; });
         visto[static_cast<std::size_t>(v)] = true;
       }
     }
   });
-  return problemi;
+  return elenco;
 }
 
 }  // namespace ruotario

@@ -22,6 +22,7 @@ const char* nomeTipo(TipoProblema t) {
     case TipoProblema::Lunghezza: return "lunghezza";
     case TipoProblema::DataNonValida: return "data";
     case TipoProblema::DataIndietro: return "ordine";
+    case TipoProblema::DataRipetuta: return "doppia";
     case TipoProblema::NumeroFuoriIntervallo: return "numero";
     case TipoProblema::NumeroRipetuto: return "ripetuto";
   }
@@ -94,30 +95,42 @@ int ComandoVerifica(Argomenti& a, std::ostream& out, std::ostream& err) {
   std::string testo;
   if (!leggiTesto(percorso, testo, err)) return 1;
   const EsitoValidita validita = ControllaValidita(testo);
-  const std::vector<ProblemaArchivio> problemi = ElencaProblemi(testo);
+  const ElencoProblemi problemi = ElencaProblemi(testo);
 
   if (formato == Formato::Json) {
     nlohmann::ordered_json j;
     j["Archivio"] = percorso;
     j["Righe"] = validita.Righe;
     j["Valido"] = validita.Valido;
+    j["ProblemiTotali"] = problemi.Totale;
+    j["PerTipo"] = nlohmann::ordered_json::object();
+    for (std::size_t t = 0; t < kTipiProblema; ++t)
+      j["PerTipo"][nomeTipo(static_cast<TipoProblema>(t))] = problemi.PerTipo[t];
     j["Problemi"] = nlohmann::ordered_json::array();
-    for (const auto& p : problemi)
+    for (const auto& p : problemi.Primi)
       j["Problemi"].push_back({{"Riga", p.Riga}, {"Tipo", nomeTipo(p.Tipo)}, {"Descrizione", p.Descrizione}});
     out << j.dump(2) << '\n';
   } else {
     Tabella t{{"Riga", "Tipo", "Problema"}, {}};
-    for (const auto& p : problemi) t.Righe.push_back({std::to_string(p.Riga), nomeTipo(p.Tipo), p.Descrizione});
+    for (const auto& p : problemi.Primi) t.Righe.push_back({std::to_string(p.Riga), nomeTipo(p.Tipo), p.Descrizione});
     if (formato == Formato::Csv) {
       StampaCsv(t, out);
     } else {
       out << "Righe lette: " << validita.Righe << '\n'
           << "Controllo di validità: " << (validita.Valido ? "superato" : "NON superato") << '\n';
-      if (problemi.empty())
+      if (problemi.Nessuno()) {
         out << "Nessun problema trovato.\n";
-      else {
-        out << "Problemi trovati: " << problemi.size() << "\n\n";
+      } else {
+        out << "Problemi trovati: " << problemi.Totale << "\n\n";
         StampaTesto(t, out);
+        if (problemi.Totale > static_cast<long long>(problemi.Primi.size()))
+          out << "\nElencati i primi " << problemi.Primi.size() << " problemi su " << problemi.Totale << ".\n";
+        Tabella totali{{"Tipo", "Problemi"}, {}};
+        for (std::size_t k = 0; k < kTipiProblema; ++k)
+          if (problemi.PerTipo[k] > 0)
+            totali.Righe.push_back({nomeTipo(static_cast<TipoProblema>(k)), std::to_string(problemi.PerTipo[k])});
+        out << '\n';
+        StampaTesto(totali, out);
       }
     }
   }

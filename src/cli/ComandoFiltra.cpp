@@ -46,8 +46,8 @@ struct Accodata {
 };
 
 // Appends the draw as the pasted-draw window saves it. Refuses, writing
-// nothing, an incomplete draw or one not later than the last stored draw,
-// unless `forza`; a draw without a date is always refused. The archive's lock
+// nothing, an incomplete or impossible draw or one not later than the last
+// stored draw, unless `forza`; a draw without a date is always refused. The archive's lock
 // is held from the reading of its last draw to the append.
 std::optional<Accodata> accoda(const EsitoFiltro& f, const std::string& percorso, bool forza, std::ostream& err) {
   if (!f.Data) {
@@ -61,6 +61,11 @@ std::optional<Accodata> accoda(const EsitoFiltro& f, const std::string& percorso
   if (!forza && !f.Completo()) {
     err << "Estrazione non accodata perché incompleta (--forza per accodarla con 00 al posto dei numeri "
            "mancanti).\n";
+    return std::nullopt;
+  }
+  if (const auto anomalie = AnomalieEstrazione(f.Numeri); !forza && !anomalie.empty()) {
+    err << "Estrazione non accodata perché non può essere reale: " << unisci(anomalie)
+        << " (--forza per accodarla comunque).\n";
     return std::nullopt;
   }
   const BloccoArchivio blocco(percorso);
@@ -115,6 +120,7 @@ int ComandoFiltra(Argomenti& a, std::ostream& out, std::ostream& err) {
 
   const EsitoFiltro f = FiltraEstrazione(testo);
   const std::vector<std::string> manca = mancanze(f);
+  const std::vector<std::string> anomalie = AnomalieEstrazione(f.Numeri);
   std::optional<Accodata> accodata;
   if (accodare) accodata = accoda(f, percorso, forza, err);
 
@@ -130,6 +136,7 @@ int ComandoFiltra(Argomenti& a, std::ostream& out, std::ostream& err) {
       j["Ruote"][std::string(kNomiRuoteFiltro[static_cast<std::size_t>(r)])] = numeri;
     }
     j["Mancanze"] = manca;
+    j["Anomalie"] = anomalie;
     if (accodare)
       j["Accodata"] = accodata ? nlohmann::ordered_json{{"Numero", accodata->Numero}, {"Record", accodata->Record}}
                                : nlohmann::ordered_json(nullptr);
@@ -154,9 +161,10 @@ int ComandoFiltra(Argomenti& a, std::ostream& out, std::ostream& err) {
   if (accodata && formato == Formato::Csv)
     err << "Accodata come estrazione num. " << accodata->Numero << ": " << accodata->Record << '\n';
   if (!manca.empty()) err << "Estrazione incompleta: " << unisci(manca) << ".\n";
+  if (!anomalie.empty() && !accodare) err << "Estrazione che non può essere reale: " << unisci(anomalie) << ".\n";
   // A forced append that succeeded is what the user asked for.
   if (accodare) return accodata ? 0 : 1;
-  return manca.empty() ? 0 : 1;
+  return manca.empty() && anomalie.empty() ? 0 : 1;
 }
 
 }  // namespace ruotario::cli

@@ -36,6 +36,9 @@ constexpr VoceComando kComandi[] = {
      "  [--archivio FILE] [--formato testo|csv|json]\n"},
     {"verifica", ComandoVerifica, "controllo completo dell'archivio, riga per riga",
      "  [--archivio FILE] [--formato testo|csv|json]\n"
+     "  Elenca i primi 200 problemi, poi i totali per tipo (lunghezza, data, ordine, doppia, numero,\n"
+     "  ripetuto); in JSON le chiavi Righe, Valido, ProblemiTotali, PerTipo e Problemi. I byte non\n"
+     "  stampabili del file sono scritti come \\xHH.\n"
      "  Stato di uscita 1 quando l'archivio non supera il controllo di validità.\n"},
     {"importa", ComandoImporta, "sostituisce l'archivio con FILE, tenendo il vecchio in copiaEstrazioni.txt",
      "  FILE [--archivio FILE] [--forza]\n"
@@ -65,11 +68,13 @@ constexpr VoceComando kComandi[] = {
      "  Senza --estrazioni segue il calendario reale dal 07/01/1939 ad agosto 2026.\n"},
     {"filtra", ComandoFiltra, "filtra un'estrazione incollata come testo (file o standard input) e la accoda",
      "  [FILE]   testo da filtrare (predefinito, o con -: lo standard input)\n"
-     "  [--accoda]   accoda l'estrazione all'archivio, solo se completa e successiva all'ultima\n"
+     "  [--accoda]   accoda l'estrazione all'archivio, solo se completa, possibile (nessun numero\n"
+     "               ripetuto su una ruota, nessuna ruota uguale a un'altra) e successiva all'ultima\n"
      "  [--forza]    con --accoda: accoda anche un'estrazione incompleta (00 al posto dei numeri\n"
-     "               mancanti) o non successiva all'ultima\n"
+     "               mancanti), impossibile o non successiva all'ultima\n"
      "  [--archivio FILE] [--formato testo|csv|json]\n"
-     "  Stato di uscita 1 quando l'estrazione trovata è incompleta o non è stata accodata.\n"},
+     "  In JSON le chiavi Data, Completa, Ruote, Mancanze, Anomalie e, con --accoda, Accodata.\n"
+     "  Stato di uscita 1 quando l'estrazione trovata è incompleta o impossibile, o non è stata accodata.\n"},
     {"spia", ComandoSpia, "numeri successori di una spia: sortite, percentuali e ritardi relativi",
      "  [--tipo numero|ambo|terno|cadenza|decina|figura|somma|differenza|distanza|ciclometrica]\n"
      "  [--spia V[,V2[,V3]]]   valore della spia (due valori per ambo, tre per terno)\n"

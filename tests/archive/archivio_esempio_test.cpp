@@ -19,7 +19,7 @@ TEST(ArchivioEsempio, RealisticCalendarAndCleanRecords) {
   EXPECT_EQ(a[1].Data(), "07/01/1939");  // a Saturday
   EXPECT_EQ(a[2].Data(), "14/01/1939");
   EXPECT_EQ(a.Ultima().Data(), "22/08/2026");
-  EXPECT_TRUE(ElencaProblemi(testo).empty());
+  EXPECT_TRUE(ElencaProblemi(testo).Nessuno());
   for (const auto& e : a) {
     for (int r = 1; r <= 10; ++r)
       for (int k = 1; k <= 5; ++k) ASSERT_GE(e.Valore(r, k), 1);

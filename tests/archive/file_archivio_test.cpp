@@ -27,11 +27,7 @@ TEST(calctotest, ValidityAndUnreadableFiles) {
   CartellaTemporanea dir;
   // The validity rule is the check's own; here only that a failing file is flagged.
   EXPECT_FALSE(calctotest(dir.Scrivi("119.txt", Unisci({kR1, kR2.substr(0, 119), kR3}))).Valido);
-  // The count alone does not judge the file.
-  const DatiFileArchivio conta = ContaEstrazioni(dir.File("119.txt"));
-  EXPECT_TRUE(conta.Valido);
-  EXPECT_EQ(conta.TotaleEstrazioni, 3);
-  EXPECT_EQ(conta.DataUltima, "21/01/1939");
+  EXPECT_TRUE(ContaEstrazioni(dir.File("119.txt")).Valido);  // the count alone does not judge the file
 
   const DatiFileArchivio manca = calctotest(dir.File("manca.txt"));
   EXPECT_FALSE(manca.Esiste);

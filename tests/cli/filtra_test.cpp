@@ -3,6 +3,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "app/NumeriLotto.h"
 #include "support/EseguiCli.h"
 #include "support/PagineProva.h"
 
@@ -64,10 +65,8 @@ TEST(CliFiltra, AccodaAppendsOnlyALaterCompleteDraw) {
   EXPECT_NE(ancora.errori.find("la data 10/01/2026 non è successiva"), std::string::npos) << ancora.errori;
   EXPECT_EQ(CartellaTemporanea::Leggi(archivio), dopo);
 
-  // Incomplete: refused, then forced with 00 in the missing places.
+  // Incomplete, forced: 00 in the missing places.
   const std::string corta = dir.Scrivi("corta.txt", "13/01/2026\nBari 1 2 3\n");
-  EXPECT_EQ(EseguiCli("filtra --accoda" + opzioni + " " + corta).stato, 1);
-  EXPECT_EQ(CartellaTemporanea::Leggi(archivio), dopo);
   const Uscita forzata = EseguiCli("filtra --accoda --forza --formato json" + opzioni + " " + corta);
   ASSERT_EQ(forzata.stato, 0) << forzata.errori;
   EXPECT_EQ(nlohmann::json::parse(forzata.testo)["Accodata"]["Numero"], 5);
@@ -82,4 +81,31 @@ TEST(CliFiltra, AccodaAppendsOnlyALaterCompleteDraw) {
   EXPECT_NE(manca.errori.find("Archivio non trovato"), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(dir.File("nuovo.txt")));
   EXPECT_EQ(CartellaTemporanea::Leggi(archivio).size(), 123u * 5 - 2);
+}
+
+TEST(CliFiltra, AccodaRefusesDrawsThatCannotBeReal) {
+  CartellaTemporanea dir;
+  const std::string archivio = dir.Scrivi("estrazioni.txt", Unisci({kR1, kR2, kR3}));
+  std::string ruote;  // ten distinct wheels
+  for (int r = 0; r < 10; ++r)
+    ruote += std::string(ruotario::kNomiRuote[r]) + " " + std::to_string(r * 5 + 1) + " 81 82 83 84\n";
+  // page, what the refusal names ("" when appended)
+  const std::pair<std::string, std::string> casi[] = {
+      {"Menu: Bari Cagliari Firenze Genova Milano Napoli Palermo Roma Torino Venezia\n" + ruote,
+       "le ruote di Bari, Cagliari, Firenze, Genova, Milano, Napoli, Palermo, Roma, Torino e Venezia hanno gli "
+       "stessi cinque numeri"},
+      {ruote.substr(0, ruote.find("Venezia")), "incompleta"},
+      {ruote, ""},
+  };
+  int data = 1;
+  for (const auto& [testo, rifiuto] : casi) {
+    const std::string prima = CartellaTemporanea::Leggi(archivio);
+    const std::string pagina = dir.Scrivi("p.txt", DataProva(data++, 2030) + "\n" + testo);
+    const Uscita u = EseguiCli("filtra --accoda --archivio " + archivio + " " + pagina);
+    EXPECT_EQ(u.stato, rifiuto.empty() ? 0 : 1) << u.errori;
+    EXPECT_NE(u.errori.find(rifiuto), std::string::npos) << u.errori;
+    EXPECT_EQ(CartellaTemporanea::Leggi(archivio).size(), prima.size() + (rifiuto.empty() ? 123 : 0)) << testo;
+  }
+  const std::string menu = dir.Scrivi("menu.txt", "10/01/2031\nBari Roma\n" + ruote);
+  EXPECT_EQ(EseguiCli("filtra --accoda --forza --archivio " + archivio + " " + menu).stato, 0);  // forced
 }

@@ -111,8 +111,7 @@ inline ArchivioEstrazioni ArchivioBari(const std::vector<std::vector<int>>& bari
 // (/dev/shm) where there is one, so every sync returns at once.
 inline std::filesystem::path BaseInMemoria() {
   std::error_code ec;
-  return std::filesystem::is_directory("/dev/shm", ec) ? std::filesystem::path("/dev/shm")
-                                                       : std::filesystem::temp_directory_path();
+  return std::filesystem::is_directory("/dev/shm", ec) ? "/dev/shm" : std::filesystem::temp_directory_path();
 }
 
 class CartellaTemporanea {

@@ -26,7 +26,10 @@ class FinestraArchivio {
     impostaMessaggi(&messaggi_);
     Stato().ArchivePath = cartella_.File("estrazioni.txt");
   }
-  ~FinestraArchivio() { impostaMessaggi(nullptr); }
+  ~FinestraArchivio() {
+    impostaMessaggi(nullptr);
+    Stato() = stato_;
+  }
 
   template <typename T>
   T* c(const char* nome) const {
@@ -50,6 +53,7 @@ class FinestraArchivio {
     clic("cmdSalva");
   }
 
+  const StatoProgramma stato_ = Stato();  // put back when the test ends, however it ends
   CartellaTemporanea cartella_;
   FintiMessaggi messaggi_;
   std::unique_ptr<W> f_;

@@ -16,6 +16,7 @@ struct Messaggio {
   QPointer<QWidget> padre;
   bool padreVisibile = false;
   QString tipo;  // "avviso", "conferma", "okAnnulla", "errore", "confermaAttenzione"
+  bool predefinitoNo = false;
 };
 
 class FintiMessaggi : public Messaggi {
@@ -24,8 +25,8 @@ class FintiMessaggi : public Messaggi {
   bool conferma(QWidget* padre, const QString& testo) override { return registra(padre, testo, "conferma"); }
   bool okAnnulla(QWidget* padre, const QString& testo) override { return registra(padre, testo, "okAnnulla"); }
   void errore(QWidget* padre, const QString& testo) override { registra(padre, testo, "errore"); }
-  bool confermaAttenzione(QWidget* padre, const QString& testo) override {
-    return registra(padre, testo, "confermaAttenzione");
+  bool confermaAttenzione(QWidget* padre, const QString& testo, bool predefinitoNo) override {
+    return registra(padre, testo, "confermaAttenzione", predefinitoNo);
   }
   QStringList testi() const {
     QStringList t;
@@ -38,8 +39,8 @@ class FintiMessaggi : public Messaggi {
   QList<Messaggio> ricevuti;
 
  private:
-  bool registra(QWidget* padre, const QString& testo, const char* tipo) {
-    ricevuti.push_back({testo, padre, padre && padre->isVisible(), QString::fromLatin1(tipo)});
+  bool registra(QWidget* padre, const QString& testo, const char* tipo, bool predefinitoNo = false) {
+    ricevuti.push_back({testo, padre, padre && padre->isVisible(), QString::fromLatin1(tipo), predefinitoNo});
     if (std::strcmp(tipo, "avviso") != 0 && !risposte.isEmpty()) return risposte.takeFirst();
     return risposta;
   }

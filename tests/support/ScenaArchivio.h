@@ -13,6 +13,7 @@
 namespace ruotario::prova {
 
 struct ScenaArchivio {
+  const StatoProgramma stato = Stato();  // put back when the scene ends
   CartellaTemporanea dir;
   FintiMessaggi messaggi;
   FintiDialoghiFile dialoghi;
@@ -29,6 +30,7 @@ struct ScenaArchivio {
   ~ScenaArchivio() {
     impostaMessaggi(nullptr);
     impostaDialoghiFile(nullptr);
+    Stato() = stato;
   }
   ScenaArchivio(const ScenaArchivio&) = delete;
   ScenaArchivio& operator=(const ScenaArchivio&) = delete;

@@ -37,9 +37,9 @@ class QtMessaggi final : public Messaggi {
   void errore(QWidget* padre, const QString& testo) override {
     chiedi(padre, testo, QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Critical);
   }
-  bool confermaAttenzione(QWidget* padre, const QString& testo) override {
-    return chiedi(padre, testo, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, QMessageBox::Warning) ==
-           QMessageBox::Yes;
+  bool confermaAttenzione(QWidget* padre, const QString& testo, bool predefinitoNo) override {
+    return chiedi(padre, testo, QMessageBox::Yes | QMessageBox::No, predefinitoNo ? QMessageBox::No : QMessageBox::Yes,
+                  QMessageBox::Warning) == QMessageBox::Yes;
   }
 };
 

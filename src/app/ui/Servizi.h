@@ -26,8 +26,12 @@ class Messaggi {
   virtual bool okAnnulla(QWidget* padre, const QString& testo) = 0;
   // Notice of a failure, with the critical icon and an OK button.
   virtual void errore(QWidget* padre, const QString& testo) { avviso(padre, testo); }
-  // Question with Yes and No and the warning icon; true only on Yes.
-  virtual bool confermaAttenzione(QWidget* padre, const QString& testo) { return conferma(padre, testo); }
+  // Question with Yes and No and the warning icon; true only on Yes. With
+  // `predefinitoNo` No is the default answer (Enter gives No).
+  virtual bool confermaAttenzione(QWidget* padre, const QString& testo, bool predefinitoNo = false) {
+    static_cast<void>(predefinitoNo);
+    return conferma(padre, testo);
+  }
 };
 
 class DialoghiFile {

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextOption>
 
 #include "archive/FileArchivio.h"
 
@@ -54,6 +55,8 @@ QPlainTextEdit* NuovoTestoInformativo(QWidget* padre, const QString& testo) {
   info->setObjectName(QStringLiteral("Text1"));
   info->setReadOnly(true);
   info->setMaximumHeight(90);
+  // Lines break between words and at a path's separators, never inside a name.
+  info->setWordWrapMode(QTextOption::WordWrap);
   info->setPlainText(testo);
   return info;
 }

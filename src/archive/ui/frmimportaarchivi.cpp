@@ -124,9 +124,12 @@ void frmimportaarchivi::Importa() {
   RichiestaImportazione richiesta{percorsoScelto_.toStdString(), Stato().ArchivePath, false};
   EsitoImportazione esito = ImportaArchivio(richiesta);
   if (esito.Stato == StatoImportazione::NonValido) {
+    // Replacing the archive by a file that is not one must be chosen, not defaulted to.
     if (!messaggi().confermaAttenzione(
-            this, testo(esito.Messaggio) +
-                      QStringLiteral("\nImportare comunque il file, sostituendo l'archivio dati attuale?")))
+            this,
+            testo(esito.Messaggio) +
+                QStringLiteral("\nImportare comunque il file, sostituendo l'archivio dati attuale?"),
+            true))
       return;
     richiesta.ConsentiNonValido = true;
     esito = ImportaArchivio(richiesta);

@@ -14,6 +14,7 @@
 #include "app/ui/Servizi.h"
 #include "archive/ArchivioEstrazioni.h"
 #include "archive/ControlloData.h"
+#include "archive/FiltroEstrazione.h"
 #include "archive/ScritturaArchivio.h"
 #include "archive/ui/GrigliaEstrazione.h"
 
@@ -42,6 +43,16 @@ QDate DataDaEtichetta(const QString& testo) {
   const auto d = DataDaTesto(testo.toStdString());
   const QDate data = d ? QDate(d->anno, d->mese, d->giorno) : QDate();
   return data.isValid() ? data : QDate::currentDate();
+}
+
+QDateEdit* NuovoSceltaData(QWidget* padre) {
+  auto* data = new QDateEdit(padre);
+  data->setObjectName(QStringLiteral("datascelta"));
+  data->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+  data->setCalendarPopup(true);
+  const auto q = [](const DataEstrazione& d) { return QDate(d.anno, d.mese, d.giorno); };
+  data->setDateRange(q(kIntervalloDataEstrazione.Minima), q(kIntervalloDataEstrazione.Massima));
+  return data;
 }
 
 frmmunInserisciNuovaEstrazione::frmmunInserisciNuovaEstrazione(QWidget* parent)
@@ -80,11 +91,7 @@ void frmmunInserisciNuovaEstrazione::costruisci(const Aspetto& aspetto) {
   frmdata_->setObjectName(QStringLiteral("frmdata"));
   auto* dataLayout = new QVBoxLayout(frmdata_);
   dataLayout->addWidget(etichetta("Label3", QStringLiteral("Data Estrazione da Inserire:"), frmdata_));
-  datascelta_ = new QDateEdit(frmdata_);
-  datascelta_->setObjectName(QStringLiteral("datascelta"));
-  datascelta_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-  datascelta_->setCalendarPopup(true);
-  datascelta_->setDateRange(QDate(1800, 1, 1), QDate(9999, 12, 31));
+  datascelta_ = NuovoSceltaData(frmdata_);
   dataLayout->addWidget(datascelta_);
   destra->addWidget(frmdata_);
 
@@ -128,6 +135,8 @@ void frmmunInserisciNuovaEstrazione::AggiungiPannello(QWidget* pannello, bool pr
 }
 
 void frmmunInserisciNuovaEstrazione::AccantoASalva(QWidget* accanto) { rigaSalva_->insertWidget(0, accanto); }
+
+QString frmmunInserisciNuovaEstrazione::AvvisoPrimaDiSalvare(const CelleRuote&) const { return {}; }
 
 bool frmmunInserisciNuovaEstrazione::InInserimento() const { return salva_->isEnabled(); }
 
@@ -175,6 +184,7 @@ void frmmunInserisciNuovaEstrazione::SalvaEstrazione() {
       !messaggi().okAnnulla(
           this, QStringLiteral("Attenzione ci sono errori nell'inserimento dei numeri. Continuo con il salvataggio?")))
     return rifiutato();
+  if (const QString avviso = AvvisoPrimaDiSalvare(celle); !avviso.isEmpty()) messaggi().avviso(this, avviso);
 
   QString domanda = QStringLiteral("Confermi l'inserimento dell'estrazione nell'archivio?");
   const ControlloData controllo = ControllaDataNuova(ArchivioEstrazioni::CaricaArchivio(Stato().ArchivePath), data);

@@ -7,6 +7,8 @@
 #include <QDate>
 #include <QWidget>
 
+#include "archive/ScritturaArchivio.h"
+
 class QDateEdit;
 class QGroupBox;
 class QHBoxLayout;
@@ -55,6 +57,9 @@ class frmmunInserisciNuovaEstrazione : public QWidget {
   // Called once the draw of `data` is stored: what the derived window keeps
   // beside it. A text added to the success message, or empty.
   virtual QString DopoSalvataggio(const DataEstrazione& data);
+  // A warning shown on its own before the confirmation question of a save;
+  // none when empty.
+  virtual QString AvvisoPrimaDiSalvare(const CelleRuote& celle) const;
 
  private:
   void costruisci(const Aspetto& aspetto);
@@ -75,5 +80,8 @@ class frmmunInserisciNuovaEstrazione : public QWidget {
 
 // The date a window proposes from a date label: that date when it is one, else today.
 QDate DataDaEtichetta(const QString& testo);
+
+// A draw-date picker: dd/MM/yyyy with a calendar, the dates a draw may have.
+QDateEdit* NuovoSceltaData(QWidget* padre);
 
 }  // namespace ruotario

@@ -42,10 +42,6 @@ frmmunInserisciNuovaEstrazioneTELEVIDEO::frmmunInserisciNuovaEstrazioneTELEVIDEO
                                              QStringLiteral("Inserimento Nuova Estarzione da: TELEVIDEO o MEMORIA"),
                                              QStringLiteral("&SALVA Estraz.")},
                                      parent) {
-  // The filter and the date picker accept the same dates.
-  const QDate data = DataScelta()->date();
-  DataScelta()->setDateRange(qData(kIntervalloDataEstrazione.Minima), qData(kIntervalloDataEstrazione.Massima));
-  DataScelta()->setDate(data);
   AggiungiPannello(costruisciPannello());
   AccantoASalva(etichetta("Label8", QStringLiteral("Passo 3:"), this));
   testoUtente_ = false;
@@ -172,6 +168,19 @@ void frmmunInserisciNuovaEstrazioneTELEVIDEO::Filtra() {
   Griglia()->ImpostaCelle(esito.Celle());
   Griglia()->ApriEditor(1, 1);
   for (std::size_t k = 0; k < naz_.size(); ++k) naz_[k]->setText(QString::fromStdString(esito.Numeri[0][k]));
+}
+
+QString frmmunInserisciNuovaEstrazioneTELEVIDEO::AvvisoPrimaDiSalvare(const CelleRuote& celle) const {
+  NumeriFiltrati numeri;
+  for (std::size_t k = 0; k < naz_.size(); ++k) numeri[0][k] = naz_[k]->text().toStdString();
+  for (std::size_t r = 0; r < celle.size(); ++r) numeri[r + 1] = celle[r];
+  const std::vector<std::string> anomalie = AnomalieEstrazione(numeri);
+  if (anomalie.empty()) return {};
+  QString testo = QStringLiteral(
+      "Attenzione: un'estrazione reale non ha due volte lo stesso numero su una ruota, né "
+      "gli stessi cinque numeri su due ruote. In questa:");
+  for (const std::string& a : anomalie) testo += QStringLiteral("\n- ") + QString::fromStdString(a);
+  return testo + QStringLiteral("\nControllare il testo incollato e la griglia.");
 }
 
 void frmmunInserisciNuovaEstrazioneTELEVIDEO::VaiAlSito() {

@@ -31,6 +31,9 @@ class frmmunInserisciNuovaEstrazioneTELEVIDEO : public frmmunInserisciNuovaEstra
   bool TestoUtente() const { return testoUtente_; }
 
  protected:
+  // A draw that cannot be real (a number twice on a wheel, two equal wheels)
+  // is named before the confirmation: the filter may have read the page wrong.
+  QString AvvisoPrimaDiSalvare(const CelleRuote& celle) const override;
   void showEvent(QShowEvent* evento) override;
   // Stores the five Nazionale numbers, when all are there, in nazionale.txt.
   QString DopoSalvataggio(const DataEstrazione& data) override;

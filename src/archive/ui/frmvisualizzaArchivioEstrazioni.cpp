@@ -1,5 +1,6 @@
 #include "archive/ui/frmvisualizzaArchivioEstrazioni.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
@@ -56,7 +57,11 @@ void frmvisualizzaArchivioEstrazioni::costruisci() {
   // Sizing to the contents would measure every date of a long archive.
   cmbData_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   cmbData_->setMinimumContentsLength(18);
+  // A list below the box, twenty dates high: the style's own popup would be
+  // a menu as high as the screen.
+  cmbData_->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
   cmbData_->setMaxVisibleItems(20);
+  cmbData_->view()->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   scroll1_ = controllo("Scroll1", new QScrollBar(Qt::Horizontal, this));
   contatore_ = controllo("Lbcontatore", new QLabel(this));
   lbdata_ = controllo("lbdata", new QLabel(this));
@@ -87,11 +92,15 @@ void frmvisualizzaArchivioEstrazioni::costruisci() {
   modifiche->addWidget(salva_);
   modifiche->addWidget(annulla_);
   frModifiche_->hide();
-  datascelta_ = controllo("datascelta", new QDateEdit(this));
-  datascelta_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-  datascelta_->setCalendarPopup(true);
-  datascelta_->setDateRange(QDate(1800, 1, 1), QDate(9999, 12, 31));
+  datascelta_ = NuovoSceltaData(this);
   datascelta_->hide();
+  // The controls of a correction keep their room while hidden, so the grid
+  // does not lose a column to them when MODIFICA shows them.
+  for (QWidget* w : std::initializer_list<QWidget*>{frModifiche_, datascelta_}) {
+    QSizePolicy p = w->sizePolicy();
+    p.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(p);
+  }
 
   auto* comandi = new QVBoxLayout;
   comandi->addWidget(modifica_);

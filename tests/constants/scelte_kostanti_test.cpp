@@ -26,6 +26,8 @@ TEST(LeggiScelteKostanti, ListTextsAsTheWindowShowsThemAndTypedForms) {
   ScelteKostanti s = LeggiScelteKostanti(Predefiniti());
   ASSERT_EQ(s.Errore, "");
   EXPECT_EQ(Letti(s.Parametri), (std::array{1, 1, 0, 9, 3594, 7370, 2, 20, 1}));
+  // The span the window and the command line start from.
+  EXPECT_EQ((std::array{InizioPredefinitoKostanti(3593), InizioPredefinitoKostanti(3594)}), (std::array{1, 3594}));
   // Any case, blanks around, a bare record number; above 90 is brought back by
   // the statistic, and inactive boxes are not checked.
   const TestiKostanti t = {.Ruota = " venezia ",

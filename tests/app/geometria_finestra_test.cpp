@@ -26,5 +26,10 @@ TEST(RiportaSulloSchermo, OnlyAWindowNoScreenShowsIsMoved) {
   EXPECT_EQ(RiportaSulloSchermo(aDestra, {}), aDestra);
 }
 
+TEST(Twips, RoundedToTheNearestPixelAndBack) {
+  EXPECT_EQ(TwipsInPixel(1000, 96), 67);  // 1440 twips an inch: 66.7 pixels
+  EXPECT_EQ(PixelInTwips(433, 96), 6495.0);
+}
+
 }  // namespace
 }  // namespace ruotario

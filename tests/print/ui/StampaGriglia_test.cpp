@@ -13,17 +13,6 @@ using namespace ruotario::prova;
 
 namespace {
 
-// The text of a PDF, pages separated by form feeds; fails the test when
-// pdftotext (poppler-utils) is missing rather than passing without a check.
-QString TestoPdf(const QString& pdf) {
-  const QString programma = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-  if (programma.isEmpty()) return QStringLiteral("<pdftotext (poppler-utils) non è installato>");
-  QProcess p;
-  p.start(programma, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-  if (!p.waitForFinished(20000)) return QStringLiteral("<pdftotext non ha risposto>");
-  return QString::fromUtf8(p.readAllStandardOutput());
-}
-
 // How often each two-digit number starts a table line ("  07   107 ...").
 QMap<QString, int> NumeriStampati(const QString& testo) {
   QMap<QString, int> conta;
@@ -117,7 +106,7 @@ class StampaGrigliaTest : public QObject {
     const QString file = QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_') + ".pdf";
     stampaTabellaSpia(file, pagina);
     QCOMPARE(messaggi_.testi(), QStringList{"Vuoi Stampare la Tabella?"});
-    const QString testo = TestoPdf(cartella_.filePath(file));
+    const QString testo = stampante_.testo();
     QVERIFY2(!testo.startsWith('<'), qPrintable(testo));
 
     const QMap<QString, int> numeri = NumeriStampati(testo);
@@ -140,7 +129,7 @@ class StampaGrigliaTest : public QObject {
     messaggi_ = FintiMessaggi();
     stampante_.printer().setOutputFileName(cartella_.filePath("prime.pdf"));
     StampaPrimeRighe(g, "Titolo", "Sottotitolo", 3);
-    const QString testo = TestoPdf(cartella_.filePath("prime.pdf"));
+    const QString testo = stampante_.testo();
     QVERIFY2(testo.simplified().contains("Sottotitolo (stampate le prime 3 di 5 righe)"), qPrintable(testo));
     QCOMPARE(NumeriStampati(testo).keys(), (QList<QString>{"01", "02", "03"}));
   }

@@ -32,6 +32,7 @@ TEST(EventoSpia, NumberComparesTheStoredTwoDigitText) {
             {Spia(T::Numero, {5}), {1, 2, 50, 3, 4}, false},
             {Spia(T::Numero, {5}, 2), {1, 2, 5, 3, 4}, false},
             {Spia(T::Numero, {5}, 5), {1, 2, 3, 4, 5}, true},  // the last place counts too
+            {Spia(T::Numero, {5}, 5), {5, 1, 2, 3, 4}, false},
             {Spia(T::Numero, {5}), {1, 2, 3, 4, 5}, true},
             // A spy outside 1..90 never matches, not even a place stored "00".
             {Spia(T::Numero, {0}), {0, 2, 5, 3, 4}, false},

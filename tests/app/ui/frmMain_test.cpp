@@ -51,7 +51,12 @@ class frmMainTest : public QObject {
     messaggi_ = std::make_unique<FintiMessaggi>();
     impostaMessaggi(messaggi_.get());
   }
-  void cleanup() { impostaMessaggi(nullptr); }
+  void cleanup() {  // also after a failure: no fake outlives its test
+    impostaMessaggi(nullptr);
+    impostaBrowser(nullptr);
+    impostaStampante(nullptr);
+    impostaProgrammi(nullptr);
+  }
 
   void barTogglesHideAndShowTheBars() {
     frmMain m;
@@ -217,9 +222,6 @@ class frmMainTest : public QObject {
     about.StartSysInfo();  // no tool on the machine
     programmi.trovati.insert(programmi.cercati.first(), QStringLiteral("/usr/bin/strumento"));
     about.StartSysInfo();  // the first tool found is started
-    impostaBrowser(nullptr);
-    impostaStampante(nullptr);
-    impostaProgrammi(nullptr);
     QCOMPARE(programmi.avviati, QStringList{"/usr/bin/strumento"});
     QCOMPARE(messaggi_->testi(),
              QStringList({"Impossibile avviare il browser per aprire la pagina " + QString(kGiocoResponsabile) + ".",

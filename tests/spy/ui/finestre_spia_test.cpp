@@ -83,6 +83,10 @@ class FinestreSpiaTest : public QObject {
  private slots:
   void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
   void init() { ScriviArchivio(cartella_, kArchivioStudio); }
+  void cleanup() {  // also after a failure: no fake outlives its test
+    impostaAppunti(nullptr);
+    impostaDialoghiFile(nullptr);
+  }
 
   // Only the chosen kind, value, place or pair and combination make record 1
   // a case; record 4 is one only for a wrong choice.
@@ -161,8 +165,6 @@ class FinestreSpiaTest : public QObject {
     g->EsportaCsv();  // cancelled: nothing written
     dialoghi.fileSalvato = cartella_.filePath("tabella.csv");
     g->EsportaCsv();
-    impostaAppunti(nullptr);
-    impostaDialoghiFile(nullptr);
     QCOMPARE(appunti.scritto.section('\n', 17, 17), QString("17\t2\t100,000\t0"));
     QCOMPARE(dialoghi.aperture.size(), 2);
     std::ifstream in(dialoghi.fileSalvato.toStdString(), std::ios::binary);

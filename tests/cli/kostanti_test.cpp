@@ -35,6 +35,7 @@ TEST(KostantiCli, DefaultsAndSpan) {
   EXPECT_EQ(json({j["Ambate"], j["Attive"], j["CasiGiocabili"]}), json({{2, 20, 1}, {true, true, false}, 1}));
   const json k = Json("kostanti" + kArchivio + " --inizio 5 --fine 8 --kostante 10 --attive 3");
   EXPECT_EQ(json({k["TotaleEstrazioni"], k["Ambate"]}), json({4, {62, 26, 1}}));
+  EXPECT_EQ(Json("kostanti" + kArchivio + " --posizione 5")["CasiGiocabili"], 0);
 }
 
 TEST(KostantiCli, BestAmbataAndPairings) {

@@ -78,6 +78,8 @@ TEST(LeggiScelteKostanti, AWrongFieldIsNamedInTheMessage) {
   EXPECT_EQ(LeggiScelteKostanti(t).Errore,
             "AMBATA SECONDARIA: \"\" non è un valore valido (scrivere un numero da 1 a 90).");
   t = Predefiniti();
+  t.Inizio = t.Fine = "7000";  // a span of one draw
+  EXPECT_EQ(LeggiScelteKostanti(t).Errore, "");
   t.Inizio = "7000";
   t.Fine = "3594";
   EXPECT_EQ(LeggiScelteKostanti(t).Errore,

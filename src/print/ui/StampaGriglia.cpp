@@ -87,8 +87,9 @@ void StampaGrigliaTxt(const GrigliaTesto& Griglia, const QString& Titolo, const 
 void StampaPrimeRighe(const GrigliaTesto& Griglia, const QString& Titolo, QString Sottotitolo, int massimo,
                       QWidget* padre) {
   const int righe = static_cast<int>(Griglia.righe.size());
-  if (righe > massimo) Sottotitolo += QStringLiteral("  (stampate le prime %1 di %2 righe)").arg(massimo).arg(righe);
-  StampaGrigliaTxt(Griglia, Titolo, Sottotitolo, righe > massimo ? massimo : 0, padre);
+  StampaGrigliaTxt(Griglia, Titolo,
+                   QString::fromStdString(SottotitoloPrimeRighe(Sottotitolo.toStdString(), righe, massimo)),
+                   righe > massimo ? massimo : 0, padre);
 }
 
 GrigliaTesto GrigliaDaTabella(const QTableWidget& tabella) {

@@ -138,6 +138,9 @@ class FinestreSpiaTest : public QObject {
     f.findChild<QCheckBox*>("ChUnico")->setChecked(false);
     QVERIFY(!f.Parametri().SortiteUniche);
 
+    f.findChild<QComboBox*>("CmbdataInizio")->setCurrentIndex(3);  // from record 4: one case
+    f.IniziaRicerca();
+    QCOMPARE(totali(f), QString("2|1"));
     // A span without draws: nothing examined, the total label stays empty.
     f.findChild<QComboBox*>("CmbdataInizio")->setCurrentIndex(4);
     f.findChild<QComboBox*>("CmbDataFine")->setCurrentIndex(0);

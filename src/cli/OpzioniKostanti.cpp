@@ -9,12 +9,11 @@
 #include "cli/Studio.h"
 #include "cli/Tabella.h"
 #include "constants/Kostante.h"
+#include "constants/ScelteKostanti.h"
 
 namespace ruotario::cli {
 
 namespace {
-
-constexpr int kInizioPredefinito = 3594;
 
 int posizione(Argomenti& a) {
   const auto v = a.valore("--posizione");
@@ -84,7 +83,7 @@ bool LeggiOpzioniKostanti(Argomenti& a, std::ostream& err, OpzioniKostanti& o) {
   if (!caricato) return false;
   o.Archivio = *caricato;
   const int conta = o.Archivio.Conta();
-  const Periodo periodo = PeriodoStudio(inizio, fine, conta >= kInizioPredefinito ? kInizioPredefinito : 1, conta);
+  const Periodo periodo = PeriodoStudio(inizio, fine, InizioPredefinitoKostanti(conta), conta);
   p.Inizio = periodo.Inizio;
   p.Fine = periodo.Fine;
   return true;

@@ -53,6 +53,8 @@ constexpr std::array<std::string_view, 3> kNomiAmbate = {"AMBATA PRINCIPALE:", "
 
 }  // namespace
 
+int InizioPredefinitoKostanti(int contaRecord) { return contaRecord >= kInizioKostanti ? kInizioKostanti : 1; }
+
 ScelteKostanti LeggiScelteKostanti(const TestiKostanti& t) {
   ScelteKostanti r;
   ParametriStatistica& p = r.Parametri;

@@ -33,6 +33,10 @@ struct ScelteKostanti {
 inline constexpr std::string_view kMsgArchivioVuoto =
     "L'archivio delle estrazioni è vuoto: non ci sono estrazioni su cui calcolare la statistica.";
 
+// The study starts at record 3594 once the archive reaches it, else at record 1.
+inline constexpr int kInizioKostanti = 3594;
+int InizioPredefinitoKostanti(int contaRecord);
+
 // Checks in this order: at least one active ambata (kMsgNessunaAmbata), a
 // non-empty archive, each field, then the span (start not after its end).
 ScelteKostanti LeggiScelteKostanti(const TestiKostanti& t);

@@ -137,6 +137,12 @@ DocumentoStampa ImpaginaGriglia(const GrigliaTesto& griglia, std::string_view ti
   return c.fine();
 }
 
+std::string SottotitoloPrimeRighe(std::string sottotitolo, int righe, int massimo) {
+  if (righe > massimo)
+    sottotitolo += "  (stampate le prime " + std::to_string(massimo) + " di " + std::to_string(righe) + " righe)";
+  return sottotitolo;
+}
+
 DocumentoStampa AdattaPagine(const DocumentoStampa& documento, int righePerPagina) {
   const std::size_t capienza = static_cast<std::size_t>(righePerPagina < 1 ? 1 : righePerPagina);
   DocumentoStampa adattato;

@@ -41,6 +41,10 @@ inline constexpr const char* kPiedeStampa = "   by Ruotario ";
 DocumentoStampa ImpaginaGriglia(const GrigliaTesto& griglia, std::string_view titolo, std::string_view sottotitolo,
                                 int righeMax);
 
+// A table longer than `massimo` rows prints its first `massimo`, and its
+// subtitle says so: "  (stampate le prime 90 di 120 righe)" is appended.
+std::string SottotitoloPrimeRighe(std::string sottotitolo, int righe, int massimo);
+
 // The same lines on pages of at most `righePerPagina` lines (the paper's real
 // capacity): a page that is too long goes on over as many pages as it needs,
 // in order, so no line is ever lost. `righePerPagina` below 1 counts as 1.

@@ -32,5 +32,10 @@ TEST(PrimaApertura, WideEnoughForTheMenusYetWithinTheScreen) {
   EXPECT_EQ(PrimaApertura(finestra, 1200, schermo), (Rettangolo{0, 67, 1024, 433}));   // the screen's width at most
 }
 
+TEST(Twips, RoundedToTheNearestPixelAndBack) {
+  EXPECT_EQ(TwipsInPixel(1000, 96), 67);  // 1440 twips an inch: 66.7 pixels
+  EXPECT_EQ(PixelInTwips(433, 96), 6495.0);
+}
+
 }  // namespace
 }  // namespace ruotario

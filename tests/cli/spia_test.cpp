@@ -50,9 +50,14 @@ TEST(SpiaCli, KindsPositionsAndCombinations) {
 }
 
 TEST(SpiaCli, BadOptionsExitWithStatusTwo) {
-  const char* errati[] = {"--tipo quaterna", "--tipo cadenza --spia 10",     "--spia 5,6",
-                          "--colpi 21",      "--tipo somma --posizione 3-2", "--combinazione xor",
-                          "--formato xml"};
+  const char* errati[] = {"--tipo quaterna",
+                          "--tipo cadenza --spia 10",
+                          "--spia 5,6",
+                          "--colpi 21",
+                          "--tipo somma --posizione 3-2",
+                          "--combinazione xor",
+                          "--formato xml",
+                          "--sconosciuta 1"};
   for (const char* opzioni : errati) {
     const Uscita u = Esegui("spia", opzioni);
     EXPECT_EQ(u.stato, 2) << opzioni;

@@ -26,6 +26,8 @@ TEST(LeggiScelteKostanti, ListTextsAsTheWindowShowsThemAndTypedForms) {
   ScelteKostanti s = LeggiScelteKostanti(Predefiniti());
   ASSERT_EQ(s.Errore, "");
   EXPECT_EQ(Letti(s.Parametri), (std::array{1, 1, 0, 9, 3594, 7370, 2, 20, 1}));
+  // The span the window and the command line start from.
+  EXPECT_EQ((std::array{InizioPredefinitoKostanti(3593), InizioPredefinitoKostanti(3594)}), (std::array{1, 3594}));
   // Any case, blanks around, a bare record number; inactive boxes are not checked.
   const TestiKostanti t = {.Ruota = " venezia ",
                            .Spia = " 90",
@@ -79,6 +81,8 @@ TEST(LeggiScelteKostanti, AWrongFieldIsNamedInTheMessage) {
   t.Variata = 1;  // the best-ambata search fills it itself
   EXPECT_EQ(LeggiScelteKostanti(t).Errore, "");
   t = Predefiniti();
+  t.Inizio = t.Fine = "7000";  // a span of one draw
+  EXPECT_EQ(LeggiScelteKostanti(t).Errore, "");
   t.Inizio = "7000";
   t.Fine = "3594";
   EXPECT_EQ(LeggiScelteKostanti(t).Errore,

@@ -63,6 +63,9 @@ TEST(ImpaginaGriglia, RowsBreakOnceAfterRow45AndRigheMaxEndsTheTable) {
   EXPECT_EQ(ImpaginaGriglia(tabella(5), "T", "", 8).pagine.at(0).righe.size(), 3u + 6u + 2u);     // past the last row
   EXPECT_EQ(ImpaginaGriglia(tabella(90), "T", "", 95).pagine.size(), 2u);
   EXPECT_EQ(ImpaginaGriglia(tabella(46), "T", "", 0).pagine.size(), 2u);  // a row past 45 needs page 2
+  EXPECT_EQ(ImpaginaGriglia(tabella(45), "T", "", 0).pagine.size(), 1u);  // no page of just a heading
+  EXPECT_EQ(SottotitoloPrimeRighe("S", 91, 90), "S  (stampate le prime 90 di 91 righe)");
+  EXPECT_EQ(SottotitoloPrimeRighe("S", 90, 90), "S");
 }
 
 TEST(ImpaginaGriglia, ALongCellWidensItsColumnInsteadOfBreakingTheLine) {

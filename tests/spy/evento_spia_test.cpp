@@ -31,6 +31,9 @@ TEST(EventoSpia, NumberComparesTheStoredTwoDigitText) {
   Verifica({{Spia(T::Numero, {5}), {1, 2, 5, 3, 4}, true},
             {Spia(T::Numero, {5}), {1, 2, 50, 3, 4}, false},
             {Spia(T::Numero, {5}, 2), {1, 2, 5, 3, 4}, false},
+            {Spia(T::Numero, {5}, 5), {1, 2, 3, 4, 5}, true},  // the last place counts too
+            {Spia(T::Numero, {5}, 5), {5, 1, 2, 3, 4}, false},
+            {Spia(T::Numero, {5}), {1, 2, 3, 4, 5}, true},
             // A spy outside 1..90 never matches, not even a place stored "00".
             {Spia(T::Numero, {0}), {0, 2, 5, 3, 4}, false},
             {Spia(T::Numero, {95}), {1, 2, 5, 3, 4}, false}});
@@ -60,6 +63,7 @@ TEST(EventoSpia, EveryKindOfSpy) {
             {Spia(T::Figura, {9}), {12, 22, 33, 44, 90}, true},
             {Spia(T::Figura, {8}, 4), {12, 22, 33, 45, 89}, false},
             {Spia(T::Somma, {10}, 0, {1, 2}), {45, 55, 1, 2, 3}, true},  // 100 counts as 10
+            {Spia(T::Somma, {90}, 0, {1, 2}), {40, 50, 1, 2, 3}, true},
             {Spia(T::Differenza, {70}, 0, {1, 3}), {10, 1, 80, 2, 3}, true},
             // Forward distance from the earlier place to the later one.
             {Spia(T::Distanza, {20}, 0, {1, 3}), {80, 5, 10, 33, 41}, true},

@@ -54,6 +54,7 @@ TEST(RigheTabella, TopTenKeepsTheTenLargestAndSortsThemAfterwards) {
 
 TEST(VariantiSpia, PairListItemsMeanTheEnginePairs) {
   EXPECT_EQ(VariantePerNome("nessuna"), nullptr);
+  EXPECT_EQ((std::array{InizioPredefinito(2722), InizioPredefinito(2723)}), (std::array{1, 2723}));
   // Any item outside the list means every pair.
   EXPECT_TRUE(CoppiaDaElenco(0).Tutte() && CoppiaDaElenco(11).Tutte());
   EXPECT_EQ(TestoCoppia({}), "TUTTE");

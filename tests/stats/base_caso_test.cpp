@@ -2,12 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
-#include <numeric>
-#include <random>
 
-#include "archive/ArchivioEsempio.h"
 #include "spy/RicercaSpia.h"
 #include "stats/BaseCasoMiglioreAmbata.h"
 #include "support/ArchivioProva.h"
@@ -80,63 +76,6 @@ TEST(BaseCasoSpia, ClosedFormsForFullShortAndMissingWheels) {
   EXPECT_EQ(nessuno.Casi, 0);
   EXPECT_EQ(TestoBaseCasoSpia(nessuno, ','),
             "Per puro caso: 0,0% per numero; il migliore dei 90 arriverebbe a 0,0% (95%: 0,0%)");
-}
-
-// The chance model simulated on the shape of a long archive (the sample
-// archive's real calendar, spy 1 on Bari, 9 colpi): each watched draw gets m
-// random distinct numbers. The simulated mean must lie within four standard
-// errors of the exact expectation, and the simulated median and 95th
-// percentile of the best of 90 within one count of the computed ones (the
-// computation treats the 90 counts as independent).
-TEST(BaseCasoSpia, AgreesWithASeededSimulationOnALongArchive) {
-  const auto archivio = ArchivioEstrazioni::DaTesto(GeneraArchivioEsempio({3000, 7}));
-  for (const bool uniche : {true, false}) {
-    ParametriRicerca p = Spia(1, 9, uniche);
-    p.Fine = archivio.Conta();
-    const EsitoRicerca esito = RicercaSpia(p, archivio);
-    ASSERT_GT(esito.CasiGiocabili, 100);
-    const BaseCasoSpia b = BaseCasoRicerca(esito, uniche);
-
-    std::mt19937_64 caso(20260);
-    std::array<int, 90> urna;
-    std::iota(urna.begin(), urna.end(), 1);
-    constexpr int kCorse = 400;
-    double somma = 0.0;
-    std::vector<int> massimi;
-    for (int corsa = 0; corsa < kCorse; ++corsa) {
-      std::array<int, 91> conta{};
-      for (const CasoOsservato& c : esito.Casi) {
-        std::array<bool, 91> uscito{};
-        for (int m = 0; m <= 5; ++m) {
-          for (int d = 0; d < c.Osservate[static_cast<std::size_t>(m)]; ++d) {
-            // The first m of a partial shuffle: m distinct numbers.
-            for (int i = 0; i < m; ++i) {
-              std::uniform_int_distribution<int> scelta(i, 89);
-              std::swap(urna[static_cast<std::size_t>(i)], urna[static_cast<std::size_t>(scelta(caso))]);
-              const int n = urna[static_cast<std::size_t>(i)];
-              if (uniche && uscito[static_cast<std::size_t>(n)]) continue;
-              uscito[static_cast<std::size_t>(n)] = true;
-              ++conta[static_cast<std::size_t>(n)];
-            }
-          }
-        }
-      }
-      somma += std::accumulate(conta.begin() + 1, conta.end(), 0);
-      massimi.push_back(*std::max_element(conta.begin() + 1, conta.end()));
-    }
-    const double media = somma / (kCorse * 90.0);
-    // Each of the kCorse * 90 counts has the law's variance; the negative
-    // correlation between numbers only narrows the spread of their mean.
-    double varianza = 0.0;
-    for (int k = 0; k <= b.Distribuzione.Massimo(); ++k)
-      varianza += b.Distribuzione.Probabilita(k) * (k - b.Atteso) * (k - b.Atteso);
-    const double tolleranza = 4 * std::sqrt(varianza / (kCorse * 90.0));
-    EXPECT_NEAR(media, b.Atteso, tolleranza) << (uniche ? "uniche" : "tutte");
-
-    std::sort(massimi.begin(), massimi.end());
-    EXPECT_NEAR(massimi[kCorse / 2], b.MassimoMediano, 1);
-    EXPECT_NEAR(massimi[kCorse * 95 / 100], b.Massimo95, 1);
-  }
 }
 
 TEST(BaseCasoKostanti, ChanceWinsOverTheConcludedCases) {

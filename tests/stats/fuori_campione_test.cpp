@@ -16,7 +16,11 @@ TEST(FuoriCampione, SplitsTheSpanAtTheQuota) {
   const std::tuple<int, int, int, double, std::array<int, 4>> casi[] = {{1, 10, 10, 0.7, {1, 7, 8, 10}},
                                                                         {4, 500, 6, 0.7, {4, 5, 6, 6}},
                                                                         {1, 2, 2, 0.1, {1, 1, 2, 2}},
-                                                                        {1, 3, 3, 0.99, {1, 2, 3, 3}}};
+                                                                        {1, 3, 3, 0.99, {1, 2, 3, 3}},
+                                                                        // 0.7 * 90 is 62.999... in binary
+                                                                        {1, 90, 90, 0.7, {1, 63, 64, 90}},
+                                                                        {1, 170, 170, 0.7, {1, 119, 120, 170}},
+                                                                        {1, 180, 180, 0.7, {1, 126, 127, 180}}};
   for (const auto& [inizio, fine, conta, quota, attese] : casi) {
     const auto d = DividiPeriodo(inizio, fine, conta, quota);
     ASSERT_TRUE(d) << inizio << ".." << fine;

@@ -86,6 +86,14 @@ class FintaStampante : public Stampante {
   QPrinter& printer() override { return printer_; }
   bool imposta(QWidget*) override { return ++impostazioni > 0; }
   int impostazioni = 0;
+  // The text of the PDF printed last, pages separated by form feeds. Without
+  // pdftotext (poppler-utils, see tools/dipendenze.sh) a text no check accepts.
+  QString testo() {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), printer_.outputFileName(), QStringLiteral("-")});
+    if (!p.waitForFinished(20000) || p.exitCode() != 0) return QStringLiteral("<pdftotext non ha letto il PDF>");
+    return QString::fromUtf8(p.readAllStandardOutput());
+  }
 
  private:
   QPrinter printer_;

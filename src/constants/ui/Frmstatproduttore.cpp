@@ -43,8 +43,6 @@ const QString Frmstatproduttore::kFormatoNumeri =
 
 namespace {
 
-constexpr int kInizioKostanti = 3594;
-
 QLineEdit* casella(const QString& nome, QWidget* parent, int larghezzaCifre = 2) {
   auto* c = new QLineEdit(parent);
   c->setObjectName(nome);
@@ -411,7 +409,7 @@ void Frmstatproduttore::caricaParametri() {
   colpi_->setCurrentIndex(8);
   ruota_->setCurrentIndex(0);
   kostante_->setCurrentIndex(199);  // "200": proposes the two ambate
-  inizio_->setCurrentIndex(contaRecord_ >= kInizioKostanti ? kInizioKostanti - 1 : (contaRecord_ > 0 ? 0 : -1));
+  inizio_->setCurrentIndex(contaRecord_ > 0 ? InizioPredefinitoKostanti(contaRecord_) - 1 : -1);
   fine_->setCurrentIndex(contaRecord_ - 1);
 
   ambate_[2]->setText(QStringLiteral("1"));

@@ -54,6 +54,10 @@ class Frmstatproduttore : public QWidget {
   static const QString kFormatoVincenti;
   static const QString kFormatoNumeri;
 
+ signals:
+  // A best-ambata search has ended (run out or stopped) and its result is shown.
+  void ricercaConclusa();
+
  protected:
   void closeEvent(QCloseEvent* evento) override;
   bool eventFilter(QObject* oggetto, QEvent* evento) override;

@@ -199,6 +199,7 @@ void Frmstatproduttore::concludiRicerca(int generazione) {
   if (r->FuoriCampione)
     fuoriCampione_->setText(QString::fromStdString(
         TestoRigaFuoriCampione(*r->FuoriCampione, kQuotaCampione, Griglia90::SeparatoreDecimale())));
+  emit ricercaConclusa();
 }
 
 void Frmstatproduttore::AnnullaRicerca() {

@@ -142,8 +142,8 @@ void StampaPrimeRighe(const GrigliaTesto& Griglia, const QString& Titolo, QStrin
   // Cut here: the row limit of the table printing stops at 90.
   GrigliaTesto prime{Griglia.intestazioni, {}};
   prime.righe.assign(Griglia.righe.begin(), Griglia.righe.begin() + std::max(massimo, 0));
-  Sottotitolo += QStringLiteral("  (stampate le prime %1 di %2 righe)").arg(prime.righe.size()).arg(righe);
-  StampaGrigliaTxt(prime, Titolo, Sottotitolo, 0, padre);
+  StampaGrigliaTxt(prime, Titolo,
+                   QString::fromStdString(SottotitoloPrimeRighe(Sottotitolo.toStdString(), righe, massimo)), 0, padre);
 }
 
 GrigliaTesto GrigliaDaTabella(const QTableWidget& tabella) {

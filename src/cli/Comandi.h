@@ -22,5 +22,6 @@ int ComandoKostanti(Argomenti& a, std::ostream& out, std::ostream& err);
 int ComandoMiglioreAmbata(Argomenti& a, std::ostream& out, std::ostream& err);
 int ComandoAbbinamenti(Argomenti& a, std::ostream& out, std::ostream& err);
 int ComandoRitardi(Argomenti& a, std::ostream& out, std::ostream& err);
+int ComandoSistema(Argomenti& a, std::ostream& out, std::ostream& err);
 
 }  // namespace ruotario::cli

@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 
@@ -50,11 +51,16 @@ int sviluppa(Argomenti& a, std::ostream& out, std::ostream& err) {
     return 1;
   }
   const double costo = posta * static_cast<double>(e.Conta);
+  const auto verifica = GaranziaIntegrale(numeri, k, e.Colonne);
+  const int t = std::min({k, 5, static_cast<int>(numeri.size())});
   if (formato == Formato::Json) {
     nlohmann::ordered_json j;
     j["Numeri"] = numeri;
     j["PerColonna"] = k;
     j["Conta"] = e.Conta;
+    j["Garanzia"] = t;
+    j["Se"] = t;
+    j["Verificata"] = verifica ? nlohmann::ordered_json(verifica->Verificata) : nullptr;
     j["Posta"] = posta;
     j["Costo"] = costo;
     j["Colonne"] = JsonColonne(e.Colonne);
@@ -63,8 +69,10 @@ int sviluppa(Argomenti& a, std::ostream& out, std::ostream& err) {
     StampaTabella(TabellaColonne(e.Colonne), formato, out);
   } else {
     stampaColonne({"Sviluppo integrale di " + std::to_string(numeri.size()) + " numeri in colonne da " +
-                   std::to_string(k) + ": " + TestoMigliaia(e.Conta) + " colonne, costo " + TestoEuro(costo) +
-                   " (posta " + TestoEuro(posta) + " per colonna)"},
+                       std::to_string(k) + ": " + TestoMigliaia(e.Conta) + " colonne, costo " + TestoEuro(costo) +
+                       " (posta " + TestoEuro(posta) + " per colonna)",
+                   "Garanzia " + TestoGaranzia(t, t) + ": " +
+                       (verifica ? TestoVerifica(*verifica) : std::string("ogni combinazione è giocata"))},
                   e.Colonne, out);
   }
   return 0;

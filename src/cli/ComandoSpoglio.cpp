@@ -142,7 +142,7 @@ int SistemaSpoglio(Argomenti& a, std::ostream& out, std::ostream& err) {
   out << "Spoglio di " << e.Colonne.size() << " colonne su " << NomiRuote(p.Ruote) << " dal "
       << archivio.EtichettaData(e.Inizio) << " al " << archivio.EtichettaData(e.Fine) << ", giocate da " << p.Colpi
       << (p.Colpi == 1 ? " colpo" : " colpi") << ", posta " << TestoEuro(p.Posta) << " per colonna e sorte\n"
-      << TestoPremi(e.Premi) << '\n'
+      << TestoPremi(e.Premi) << "\nFonte dei premi: " << e.Premi.Fonte << '\n'
       << "Colpi: " << e.Colpi << " - giocate: " << e.Giocate.size() << '\n'
       << TestoSaldo(e) << "\n\n";
   StampaTabella(TabellaTotaliSpoglio(e), formato, out);

@@ -108,6 +108,21 @@ SistemaLetto LeggiSistema(std::string_view testo) {
   return s;
 }
 
+std::string TestoElencoNumeri(std::span<const int> numeri) {
+  std::vector<int> ordinati(numeri.begin(), numeri.end());
+  std::sort(ordinati.begin(), ordinati.end());
+  std::string t;
+  for (std::size_t i = 0; i < ordinati.size();) {
+    std::size_t j = i;
+    while (j + 1 < ordinati.size() && ordinati[j + 1] == ordinati[j] + 1) ++j;
+    if (!t.empty()) t += ',';
+    t += std::to_string(ordinati[i]);
+    if (j > i) t += (j == i + 1 ? "," : "-") + std::to_string(ordinati[j]);
+    i = j + 1;
+  }
+  return t;
+}
+
 std::string TestoColonna(const Colonna& colonna) {
   std::string t;
   for (const int n : colonna) {

@@ -34,6 +34,9 @@ struct SistemaLetto {
 // Every ticket holds 1..10 different numbers 1..90; the tickets keep their order.
 SistemaLetto LeggiSistema(std::string_view testo);
 
+// The reverse of LeggiElencoNumeri, runs written as ranges: "1-10,23,45".
+std::string TestoElencoNumeri(std::span<const int> numeri);
+
 // "1 5 23"
 std::string TestoColonna(const Colonna& colonna);
 // Every ticket on a line of its own, each line ended by "\n".

@@ -1,8 +1,8 @@
 #include "systems/ProbabilitaSistema.h"
 
 #include <algorithm>
+#include <cmath>
 
-#include "stats/DistribuzioneCaso.h"
 #include "systems/Combinatoria.h"
 
 namespace ruotario {
@@ -29,19 +29,35 @@ double ResaAttesa(int sorte, double moltiplicatore) {
          static_cast<double>(Binomiale(kNumeri, sorte));
 }
 
-CodaBinomiale::CodaBinomiale(std::int64_t prove, double p) {
-  const GruppoProve gruppo{p, static_cast<int>(prove)};
-  const DistribuzioneCaso d(std::span<const GruppoProve>(&gruppo, 1));
-  coda_.assign(static_cast<std::size_t>(d.Massimo()) + 2, 0.0);
-  // Summed from the top so that a far tail keeps its precision.
-  for (int x = d.Massimo(); x >= 0; --x)
-    coda_[static_cast<std::size_t>(x)] = std::min(1.0, coda_[static_cast<std::size_t>(x) + 1] + d.Probabilita(x));
+double CodaBinomiale::termine(std::int64_t k) const {
+  const double n = static_cast<double>(n_);
+  const double j = static_cast<double>(k);
+  return std::exp(std::lgamma(n + 1) - std::lgamma(j + 1) - std::lgamma(n - j + 1) + j * std::log(p_) +
+                  (n - j) * std::log1p(-p_));
 }
 
 double CodaBinomiale::operator()(std::int64_t x) const {
   if (x <= 0) return 1.0;
-  if (x >= static_cast<std::int64_t>(coda_.size())) return 0.0;
-  return coda_[static_cast<std::size_t>(x)];
+  if (x > n_ || p_ <= 0.0) return 0.0;
+  if (p_ >= 1.0) return 1.0;
+  const double rapporto = p_ / (1.0 - p_);
+  double somma = 0.0;
+  if (static_cast<double>(x) > static_cast<double>(n_) * p_) {
+    // Above the mean: P(X >= x), the terms falling from x upwards.
+    double t = termine(x);
+    for (std::int64_t k = x; k <= n_ && t > somma * 1e-17; ++k) {
+      somma += t;
+      t *= static_cast<double>(n_ - k) / static_cast<double>(k + 1) * rapporto;
+    }
+    return std::min(somma, 1.0);
+  }
+  // At or below the mean: 1 - P(X < x), the terms falling from x - 1 downwards.
+  double t = termine(x - 1);
+  for (std::int64_t k = x - 1; k >= 0 && t > somma * 1e-17; --k) {
+    somma += t;
+    t *= static_cast<double>(k) / static_cast<double>(n_ - k + 1) / rapporto;
+  }
+  return std::max(0.0, 1.0 - somma);
 }
 
 }  // namespace ruotario

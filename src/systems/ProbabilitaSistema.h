@@ -5,7 +5,6 @@
 // independently.
 
 #include <cstdint>
-#include <vector>
 
 namespace ruotario {
 
@@ -17,14 +16,18 @@ double ProbabilitaSorte(int k, int t);
 // wheels and whatever the ticket size: M(t) C(5, t) / C(90, t) before the withholding.
 double ResaAttesa(int sorte, double moltiplicatore);
 
-// P(X >= x) for X binomial over `prove` trials of probability p, every x at once.
+// P(X >= x) for X binomial over `prove` trials of probability p. Each tail is
+// summed term by term from x, away from the mean, until the terms no longer
+// count: a few hundred terms even for 73,700 trials.
 class CodaBinomiale {
  public:
-  CodaBinomiale(std::int64_t prove, double p);
+  CodaBinomiale(std::int64_t prove, double p) : n_(prove), p_(p) {}
   double operator()(std::int64_t x) const;
 
  private:
-  std::vector<double> coda_;  // coda_[x] = P(X >= x)
+  double termine(std::int64_t k) const;  // P(X = k)
+  std::int64_t n_;
+  double p_;
 };
 
 }  // namespace ruotario

@@ -40,3 +40,14 @@ EsitoSviluppo SviluppoIntegrale(std::span<const int> numeri, int k) {
 }
 
 }  // namespace ruotario
+
+namespace ruotario {
+
+std::optional<EsitoVerifica> GaranziaIntegrale(std::span<const int> numeri, int k, const Sistema& colonne) {
+  constexpr int kMassimoNumeriProvati = 40;
+  if (numeri.size() > static_cast<std::size_t>(kMassimoNumeriProvati)) return std::nullopt;
+  const int t = std::min({k, 5, static_cast<int>(numeri.size())});
+  return VerificaGaranzia(numeri, colonne, t, t);
+}
+
+}  // namespace ruotario

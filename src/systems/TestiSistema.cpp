@@ -25,6 +25,10 @@ std::string nomeSorte(int t) {
   return s;
 }
 
+std::string premio(const TabellaPremi& p, int sorte, char sep) {
+  return std::string(NomeSorte(sorte)) + " " + TestoGenerale(p.Moltiplicatore[static_cast<std::size_t>(sorte)], sep);
+}
+
 }  // namespace
 
 std::string TestoEuro(double v, char separatore) {
@@ -68,7 +72,7 @@ TabellaSistema TabellaTotaliSpoglio(const EsitoSpoglio& e, char sep) {
   TabellaSistema t{{"Sorte", "Prove", "Vincite", "Attese", "Costo", "Lordo", "Netto", "Saldo", "Saldo atteso"}, {}};
   for (const FigureSorte& f : e.Sorti)
     t.Righe.push_back({nomeSorte(f.Sorte), intero(f.Prove), intero(f.Vincite),
-                       FormattaNumero(f.VinciteAttese, "##0.00", sep), TestoEuro(f.Costo, sep), TestoEuro(f.Lordo, sep),
+                       TestoCifre(f.VinciteAttese, sep), TestoEuro(f.Costo, sep), TestoEuro(f.Lordo, sep),
                        TestoEuro(f.Netto, sep), TestoEuro(f.Saldo(), sep), TestoEuro(f.SaldoAtteso(), sep)});
   t.Righe.push_back({"Totale", "", intero(e.Vincite), "", TestoEuro(e.Costo, sep), TestoEuro(e.Lordo, sep),
                      TestoEuro(e.Netto, sep), TestoEuro(e.Saldo(), sep), TestoEuro(e.SaldoAtteso(), sep)});
@@ -83,7 +87,7 @@ TabellaSistema TabellaColonneSpoglio(const EsitoSpoglio& e, char sep) {
     const SpoglioColonna& s = e.Colonne[c];
     for (const FigureSorte& f : s.Sorti)
       t.Righe.push_back({std::to_string(c + 1), TestoColonna(s.Numeri), nomeSorte(f.Sorte), intero(f.Vincite),
-                         FormattaNumero(f.VinciteAttese, "##0.00", sep), TestoPercento(f.Coda, sep),
+                         TestoCifre(f.VinciteAttese, sep), TestoPercento(f.Coda, sep),
                          TestoEuro(f.Costo, sep), TestoEuro(f.Lordo, sep), TestoEuro(f.Netto, sep),
                          TestoEuro(f.Saldo(), sep), TestoEuro(f.SaldoAtteso(), sep)});
   }
@@ -122,8 +126,9 @@ std::string TestoLimiti(const EsitoRiduzione& e) {
 }
 
 std::string TestoPremi(const TabellaPremi& p, char sep) {
-  return "Premi: " + std::filesystem::path(p.File).filename().string() + " (" + p.Fonte + "; validi dal " +
-         p.ValidoDal + "), ritenuta " + TestoGenerale(p.Ritenuta * 100.0, sep) + "%";
+  return "Premi: " + p.File + ", validi dal " + p.ValidoDal + ": " + premio(p, 1, sep) + ", " + premio(p, 2, sep) +
+         ", " + premio(p, 3, sep) + ", " + premio(p, 4, sep) + ", " + premio(p, 5, sep) + " volte la posta; ritenuta " +
+         TestoGenerale(p.Ritenuta * 100.0, sep) + "%";
 }
 
 std::string TestoSaldo(const EsitoSpoglio& e, char sep) {

@@ -35,7 +35,7 @@ std::string TestoVerifica(const EsitoVerifica& v);
 // "Limite inferiore (Schönheim): 17 - migliore noto: 17 (Fort e Hedlund ...)",
 // or what holds when no bound applies.
 std::string TestoLimiti(const EsitoRiduzione& e);
-// "Premi: premi.txt (fonte ..., validi dal 01/10/2017), ritenuta 8%"
+// "Premi: /path/premi.txt, validi dal 01/10/2017: estratto 11.23, ambo 250, ... volte la posta; ritenuta 8%"
 std::string TestoPremi(const TabellaPremi& p, char separatore = '.');
 // "Costo 120.00 - netto 75.30 - saldo -44.70 (atteso -31.20)"
 std::string TestoSaldo(const EsitoSpoglio& e, char separatore = '.');

@@ -30,6 +30,7 @@ TEST(SistemaCli, ReduceDevelopAndReadBack) {
   const prova::Uscita testo = prova::EseguiCli("sistema sviluppa --numeri 1-4 --per 3 --posta 0,50");
   EXPECT_EQ(testo.testo,
             "# Sviluppo integrale di 4 numeri in colonne da 3: 4 colonne, costo 2.00 (posta 0.50 per colonna)\n"
+            "# Garanzia terno se escono 3 numeri: garanzia verificata su tutte le 4 combinazioni\n"
             "1 2 3\n1 2 4\n1 3 4\n2 3 4\n");
   EXPECT_EQ(prova::EseguiCli("sistema sviluppa --numeri 1-4 --per 3 --formato csv").testo,
             "Colonna,N1,N2,N3\r\n1,1,2,3\r\n2,1,2,4\r\n3,1,3,4\r\n4,2,3,4\r\n");

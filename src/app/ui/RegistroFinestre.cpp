@@ -6,6 +6,7 @@
 #include "constants/ui/RegistroKostanti.h"
 #include "ritardi/ui/RegistroRitardi.h"
 #include "spy/ui/RegistroSpia.h"
+#include "systems/ui/RegistroSistemi.h"
 
 namespace ruotario {
 
@@ -17,6 +18,7 @@ void RegistraFinestreProgramma(frmMain& main) {
   RegistraFinestreSpia(main);
   RegistraFinestreKostanti(main);
   RegistraFinestreRitardi(main);
+  RegistraFinestreSistemi(main);
 }
 
 }  // namespace ruotario

@@ -138,6 +138,8 @@ void frmMain::creaMenu() {
   // The studies added later sit right after the spy studies, before the view menu.
   QMenu* ritardi = menuPrincipale(QStringLiteral("mnuRitardi"), QStringLiteral("&Ritardi"));
   voceFinestra(ritardi, QStringLiteral("mnuRitardiFrequenze"), QStringLiteral("Ritardi e &frequenze"));
+  QMenu* sistemi = menuPrincipale(QStringLiteral("mnuSistemi"), QStringLiteral("&Sistemi"));
+  voceFinestra(sistemi, QStringLiteral("mnuSistemiGioco"), QStringLiteral("Sistemi &integrali e ridotti"));
 
   menuVisualizza_ = menuPrincipale(QStringLiteral("mnuView"), QStringLiteral("&Visualizza"));
   // The toolbar's own toggle: the frame's context menu shows the same action,

@@ -2,12 +2,13 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <exception>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include "app/Ambiente.h"
+#include "app/ErroreSistema.h"
 #include "archive/ArchivioEstrazioni.h"
 #include "archive/FileArchivio.h"
 #include "archive/ScritturaArchivio.h"
@@ -18,7 +19,8 @@ namespace fs = std::filesystem;
 
 std::string DestinazioneEsportazione(const std::string& cartella) { return ComponiPercorso(cartella, kNomeArchivio); }
 
-EsitoEsportazione EsportaArchivio(const std::string& archivio, const std::string& cartella) {
+EsitoEsportazione EsportaArchivio(const std::string& archivio, const std::string& cartella,
+                                  std::chrono::milliseconds attesa) {
   EsitoEsportazione esito;
   esito.Destinazione = DestinazioneEsportazione(cartella);
   const std::string prefisso = "Si è verificato il seguente errore nella copia del file (cmdesporta): ";
@@ -34,15 +36,24 @@ EsitoEsportazione EsportaArchivio(const std::string& archivio, const std::string
       return esito;
     }
     std::string testo;
-    errno = 0;
-    if (!EsisteFile(archivio) || !LeggiFile(archivio, testo)) {
-      const int codice = errno;
-      esito.Messaggio = prefisso + "impossibile leggere l'archivio " + archivio + ": " +
-                        (codice ? std::strerror(codice) : "file non trovato") + " (errore " + std::to_string(codice) +
-                        ")";
-      return esito;
+    {
+      const BloccoArchivio sorgente(archivio, attesa, AperturaBlocco::Esistente);
+      if (!EsisteFile(archivio) || !sorgente || !sorgente.Leggi(testo)) {
+        esito.Messaggio =
+            prefisso +
+            (sorgente ? "impossibile leggere l'archivio " + archivio + ": " + DescrizioneErrno() : sorgente.Errore());
+        return esito;
+      }
     }
-    const EsitoScrittura s = SostituisciFile(esito.Destinazione, testo);
+    std::optional<BloccoArchivio> copia;
+    if (EsisteFile(esito.Destinazione)) {
+      copia.emplace(esito.Destinazione, attesa, AperturaBlocco::Esistente);
+      if (!*copia) {
+        esito.Messaggio = prefisso + copia->Errore();
+        return esito;
+      }
+    }
+    const EsitoScrittura s = SostituisciFile(copia ? copia->Bersaglio() : esito.Destinazione, testo);
     if (!s) {
       esito.Messaggio = prefisso + s.Messaggio;
       return esito;

@@ -3,8 +3,11 @@
 // estrazioni.txt, through a temporary name in that folder and a rename, so a
 // failed copy never leaves a partial file there.
 
+#include <chrono>
 #include <string>
 #include <vector>
+
+#include "archive/BloccoArchivio.h"
 
 namespace ruotario {
 
@@ -18,8 +21,11 @@ struct EsitoEsportazione {
   explicit operator bool() const { return Riuscita; }
 };
 
-// Replaces any estrazioni.txt already in the folder: ask the user first.
-EsitoEsportazione EsportaArchivio(const std::string& archivio, const std::string& cartella);
+// Replaces any estrazioni.txt already in the folder: ask the user first. The
+// archive is read under its lock, and a copy already there is replaced under
+// its own (it may be another program's archive).
+EsitoEsportazione EsportaArchivio(const std::string& archivio, const std::string& cartella,
+                                  std::chrono::milliseconds attesa = kAttesaBlocco);
 
 struct CartellaDestinazione {
   std::string Nome;      // shown in the list

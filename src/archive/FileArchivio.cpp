@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <string_view>
 #include <system_error>
 
+#include "app/ErroreSistema.h"
 #include "archive/ArchivioEstrazioni.h"
 #include "archive/VerificaArchivio.h"
 
@@ -30,8 +30,7 @@ DatiFileArchivio leggiDati(const std::string& percorso, bool controlla) {
   if (!LeggiFile(percorso, testo)) {
     const int codice = errno;
     dati.Esiste = fs::exists(percorso, ec);
-    dati.Errore =
-        std::string(codice ? std::strerror(codice) : "errore di lettura") + " (errore " + std::to_string(codice) + ")";
+    dati.Errore = DescrizioneErrore(codice);
     return dati;
   }
   dati.Esiste = true;

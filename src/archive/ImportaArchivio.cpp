@@ -1,11 +1,11 @@
 #include "archive/ImportaArchivio.h"
 
 #include <cerrno>
-#include <cstring>
 #include <exception>
 #include <optional>
 
 #include "app/Ambiente.h"
+#include "app/ErroreSistema.h"
 #include "archive/ArchivioEstrazioni.h"
 #include "archive/FileArchivio.h"
 #include "archive/ScritturaArchivio.h"
@@ -23,9 +23,7 @@ std::optional<std::string> leggi(const std::string& percorso, std::string& causa
   std::string testo;
   errno = 0;
   if (LeggiFile(percorso, testo)) return testo;
-  const int codice = errno;
-  causa =
-      std::string(codice ? std::strerror(codice) : "errore di lettura") + " (errore " + std::to_string(codice) + ")";
+  causa = DescrizioneErrno();
   return std::nullopt;
 }
 
@@ -47,8 +45,7 @@ EsitoImportazione ImportaArchivio(const RichiestaImportazione& r) {
 
   const std::string cartella = CartellaDi(r.Archivio);
   const std::string copia = ComponiPercorso(cartella, kNomeCopiaRiserva);
-  const std::string temporaneo = ComponiPercorso(cartella, kNomeTemporaneoImportazione);
-  const bool esisteva = EsisteFile(r.Archivio);
+  bool esisteva = EsisteFile(r.Archivio);
 
   EsitoImportazione esito;
   esito.CopiaRiserva = copia;
@@ -90,17 +87,34 @@ EsitoImportazione ImportaArchivio(const RichiestaImportazione& r) {
     if (!r.ConsentiNonValido && !ControllaValidita(*nuovo).Valido)
       return rifiuto(StatoImportazione::NonValido, kAvvisoFileNonCorretto);
 
+    SbloccaArchivio(r.Archivio);
+    BloccoArchivio blocco(r.Archivio, r.Attesa, AperturaBlocco::CreaSeManca);
+    if (!blocco) return fallita("Impossibile importare: " + blocco.Errore());
+    esisteva = !blocco.Creato();
+    if (blocco.Collegamenti() > 1)
+      return rifiuto(StatoImportazione::Rifiutata,
+                     "Impossibile importare: l'archivio " + r.Archivio + " ha " +
+                         std::to_string(blocco.Collegamenti()) +
+                         " nomi (collegamenti fisici) e sostituirlo staccherebbe gli altri, che resterebbero con il "
+                         "contenuto vecchio. Farne una copia con un nome solo (per esempio con cp) e usare quella. "
+                         "L'archivio dati non è stato modificato.");
     if (esisteva) {
-      SbloccaArchivio(r.Archivio);
-      vecchio = leggi(r.Archivio, causa);
-      if (!vecchio) return fallita("Impossibile leggere l'archivio attuale " + r.Archivio + ": " + causa);
+      std::string testo;
+      if (!blocco.Leggi(testo))
+        return fallita("Impossibile leggere l'archivio attuale " + r.Archivio + ": " + DescrizioneErrno());
+      vecchio = std::move(testo);
       const EsitoScrittura c = SostituisciFile(copia, *vecchio);
       if (!c) return fallita("Impossibile creare la copia di riserva: " + c.Messaggio);
       esito.CopiaCreata = true;
     }
     sostituzioneTentata = true;
-    const EsitoScrittura s = SostituisciFile(r.Archivio, *nuovo, temporaneo);
-    if (!s) return fallita("Impossibile scrivere il nuovo archivio: " + s.Messaggio);
+    // The temporary file goes beside the file replaced: a rename does not cross file systems.
+    const std::string temporaneo = ComponiPercorso(CartellaDi(blocco.Bersaglio()), kNomeTemporaneoImportazione);
+    const EsitoScrittura s = SostituisciFile(blocco.Bersaglio(), *nuovo, temporaneo);
+    if (!s) {
+      blocco.Rimuovi();  // an archive created only to be locked goes again
+      return fallita("Impossibile scrivere il nuovo archivio: " + s.Messaggio);
+    }
     SbloccaArchivio(r.Archivio);
   } catch (const std::exception& e) {
     return fallita(e.what());

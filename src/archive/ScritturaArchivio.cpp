@@ -5,24 +5,24 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
-#include <cstring>
+#include <cstdlib>
 #include <filesystem>
 
+#include "app/Ambiente.h"
+#include "app/ErroreSistema.h"
 #include "app/NumeriLotto.h"
+#include "archive/ArchivioEstrazioni.h"
 #include "archive/Estrazione.h"
+#include "archive/FileArchivio.h"
+#include "archive/Sincronizza.h"
 
 namespace ruotario {
 
 namespace {
 
 EsitoScrittura errore(std::string messaggio) { return EsitoScrittura{false, std::move(messaggio)}; }
-
-// The platform's description of the last error and its number.
-std::string descrizioneErrno() {
-  const int codice = errno;
-  return std::string(std::strerror(codice)) + " (errore " + std::to_string(codice) + ")";
-}
 
 // Closes the descriptor at scope exit.
 class Descrittore {
@@ -79,6 +79,34 @@ std::string dataTesto(const DataEstrazione& d) {
   return testo;
 }
 
+// Line i (1-based) of the text by the reader rules: where it starts and how long it is.
+struct PosizioneRiga {
+  std::size_t inizio = 0;
+  std::size_t lunghezza = 0;
+};
+std::optional<PosizioneRiga> trovaRiga(std::string_view testo, int i) {
+  std::optional<PosizioneRiga> trovata;
+  int numero = 0;
+  PerOgniRiga(testo, [&](std::string_view riga) {
+    if (++numero == i) trovata = PosizioneRiga{static_cast<std::size_t>(riga.data() - testo.data()), riga.size()};
+  });
+  return trovata;
+}
+
+std::string rifiutoCollegamenti(const std::string& percorso, nlink_t n) {
+  return "l'archivio " + percorso + " ha " + std::to_string(n) +
+         " nomi (collegamenti fisici): sostituirlo con la versione corretta staccherebbe gli altri nomi, che "
+         "resterebbero con il contenuto vecchio. Farne una copia con un nome solo (per esempio con cp) e usare "
+         "quella.";
+}
+
+std::string rifiutoFormato(int i, std::size_t lunghezza) {
+  return "l'estrazione num. " + std::to_string(i) + " non ha il formato a record fissi (" + std::to_string(lunghezza) +
+         " caratteri invece di " + std::to_string(kLunghezzaRecord) +
+         "): non può essere corretta da qui. Trovare le righe danneggiate con ruotario-cli verifica e correggerle "
+         "con un editor di testo, oppure importare una copia integra dell'archivio.";
+}
+
 }  // namespace
 
 RecordComposto ComponiRecord(const DataEstrazione& data, CelleRuote& celle) {
@@ -98,30 +126,48 @@ RecordComposto ComponiRecord(const DataEstrazione& data, CelleRuote& celle) {
   return esito;
 }
 
-EsitoScrittura AccodaRecord(const std::string& percorso, std::string_view record) {
-  Descrittore fd(::open(percorso.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644));
-  if (fd.get() < 0) return errore("Impossibile aprire l'archivio: " + descrizioneErrno());
+EsitoScrittura AccodaRecord(const BloccoArchivio& blocco, std::string_view record) {
+  if (!blocco.Scrivibile())
+    return errore("Impossibile aggiungere l'estrazione all'archivio " + blocco.Percorso() + ": " +
+                  blocco.NonScrivibile());
+  const int fd = blocco.Descrittore();
   struct stat st {};
-  if (::fstat(fd.get(), &st) != 0) return errore("Impossibile leggere l'archivio: " + descrizioneErrno());
+  if (::fstat(fd, &st) != 0) return errore("Impossibile leggere l'archivio: " + DescrizioneErrno());
   const off_t lunghezza = st.st_size;
 
   std::string dati;
   if (lunghezza > 0) {
     char ultimo = 0;
     std::size_t letti = 0;
-    if (!leggiTutto(fd.get(), &ultimo, 1, lunghezza - 1, letti) || letti != 1)
-      return errore("Impossibile leggere l'archivio: " + descrizioneErrno());
+    if (!leggiTutto(fd, &ultimo, 1, lunghezza - 1, letti) || letti != 1)
+      return errore("Impossibile leggere l'archivio: " + DescrizioneErrno());
     if (ultimo != '\n' && ultimo != '\r') dati = "\r\n";
   }
   dati += record;
 
-  if (!scriviTutto(fd.get(), dati, lunghezza) || ::fsync(fd.get()) != 0) {
-    const std::string causa = descrizioneErrno();
-    if (::ftruncate(fd.get(), lunghezza) == 0) ::fsync(fd.get());
+  if (!scriviTutto(fd, dati, lunghezza) || Sincronizza(fd) != 0) {
+    const std::string causa = DescrizioneErrno();
+    if (::ftruncate(fd, lunghezza) == 0) Sincronizza(fd);
     return errore("Impossibile aggiungere l'estrazione all'archivio: " + causa);
   }
-  if (!fd.chiudi()) return errore("Impossibile chiudere l'archivio: " + descrizioneErrno());
   return {};
+}
+
+EsitoScrittura AccodaRecord(const std::string& percorso, std::string_view record, const ControlloAccodamento& controllo,
+                            std::chrono::milliseconds attesa) {
+  BloccoArchivio blocco(percorso, attesa, AperturaBlocco::CreaSeManca);
+  if (!blocco) return errore("Impossibile aggiungere l'estrazione all'archivio: " + blocco.Errore());
+  if (controllo) {
+    std::string testo;
+    if (!blocco.Leggi(testo)) return errore("Impossibile leggere l'archivio: " + DescrizioneErrno());
+    if (std::string rifiuto = controllo(ArchivioEstrazioni::DaTesto(testo)); !rifiuto.empty()) {
+      blocco.Rimuovi();
+      return errore(std::move(rifiuto));
+    }
+  }
+  EsitoScrittura esito = AccodaRecord(blocco, record);
+  if (!esito) blocco.Rimuovi();
+  return esito;
 }
 
 std::optional<std::string> LeggiRecord(const std::string& percorso, int i) {
@@ -136,66 +182,90 @@ std::optional<std::string> LeggiRecord(const std::string& percorso, int i) {
   return buf;
 }
 
-EsitoScrittura RiscriviRecord(const std::string& percorso, std::string record, int i, bool ultimo) {
-  record.resize(kLunghezzaRecord, ' ');
-  Descrittore fd(::open(percorso.c_str(), O_RDWR | O_CLOEXEC));
-  if (fd.get() < 0) return errore("Impossibile aprire l'archivio: " + descrizioneErrno());
+EsitoScrittura ControllaCorrezione(const std::string& percorso, int i) {
+  const std::string prefisso = "La correzione non potrebbe essere salvata: ";
+  std::string testo;
+  if (!EsisteFile(percorso)) return errore(prefisso + "l'archivio " + percorso + " non esiste più.");
+  if (!LeggiFile(percorso, testo))
+    return errore(prefisso + "impossibile leggere l'archivio " + percorso + ": " + DescrizioneErrno());
+  char buf[PATH_MAX];
+  const std::string bersaglio = ::realpath(percorso.c_str(), buf) ? std::string(buf) : percorso;
   struct stat st {};
-  if (::fstat(fd.get(), &st) != 0) return errore("Impossibile leggere l'archivio: " + descrizioneErrno());
+  if (::stat(bersaglio.c_str(), &st) == 0 && st.st_nlink > 1)
+    return errore(prefisso + rifiutoCollegamenti(percorso, st.st_nlink));
+  if (::access(bersaglio.c_str(), W_OK) != 0)
+    return errore(prefisso + "l'archivio " + bersaglio + " non si può scrivere (" + DescrizioneErrno() +
+                  "). Renderlo scrivibile (per esempio con chmod u+w) e riprovare.");
+  const std::string cartella = CartellaDi(bersaglio);
+  if (::access(cartella.c_str(), W_OK | X_OK) != 0)
+    return errore(prefisso + "la cartella " + cartella + " non permette di creare file (" + DescrizioneErrno() +
+                  "), e la correzione si salva scrivendo l'archivio corretto accanto a quello vecchio. Dare il "
+                  "permesso di scrittura sulla cartella (per esempio con chmod u+w) o spostare l'archivio in una "
+                  "cartella scrivibile.");
+  const auto riga = trovaRiga(testo, i);
+  if (!riga) return errore(prefisso + "l'archivio non ha un'estrazione num. " + std::to_string(i) + ".");
+  if (riga->lunghezza != static_cast<std::size_t>(kLunghezzaRecord))
+    return errore(prefisso + rifiutoFormato(i, riga->lunghezza));
+  return {};
+}
 
-  // The offsets below hold only for whole 121-character records joined by CR LF.
-  const off_t lunghezza = st.st_size;
-  const bool formaFissa = lunghezza >= kLunghezzaRecord && (lunghezza + 2) % kLunghezzaRiga == 0;
-  const int conta = formaFissa ? static_cast<int>((lunghezza + 2) / kLunghezzaRiga) : 0;
-  const std::string rifiuto = "L'archivio non ha il formato a record fissi: la correzione non è stata salvata.";
-  if (!formaFissa || i < 1 || i > conta || ultimo != (i == conta)) return errore(rifiuto);
-
-  // The record must be followed by CR LF, or (the last one) preceded by it.
-  const off_t offset = ultimo ? lunghezza - kLunghezzaRecord : static_cast<off_t>(kLunghezzaRiga) * (i - 1);
-  const off_t interruzione = ultimo ? offset - 2 : offset + kLunghezzaRecord;
-  if (interruzione >= 0) {
-    char acapo[2];
-    std::size_t letti = 0;
-    if (!leggiTutto(fd.get(), acapo, 2, interruzione, letti) || letti != 2 || acapo[0] != '\r' || acapo[1] != '\n')
-      return errore(rifiuto);
-  }
+EsitoScrittura RiscriviRecord(const std::string& percorso, std::string record, int i, std::string_view mostrato,
+                              std::chrono::milliseconds attesa) {
+  const std::string prefisso = "Impossibile salvare la correzione: ";
+  record.resize(kLunghezzaRecord, ' ');
+  const BloccoArchivio blocco(percorso, attesa);
+  if (!blocco) return errore(prefisso + blocco.Errore());
+  if (!blocco.Scrivibile())
+    return errore(prefisso + "l'archivio " + percorso + " non si può scrivere: " + blocco.NonScrivibile());
+  if (blocco.Collegamenti() > 1) return errore(prefisso + rifiutoCollegamenti(percorso, blocco.Collegamenti()));
+  // What the user corrected must still be there: another program may have
+  // changed or replaced the archive since the draw was shown.
+  std::string testo;
+  if (!blocco.Leggi(testo)) return errore(prefisso + "impossibile leggere l'archivio: " + DescrizioneErrno());
+  const auto riga = trovaRiga(testo, i);
+  if (!riga || std::string_view(testo).substr(riga->inizio, riga->lunghezza) != mostrato)
+    return errore(prefisso + kArchivioInUso + ", che ha cambiato l'estrazione num. " + std::to_string(i) +
+                  " da quando è stata mostrata. Riaprire l'archivio e ripetere la correzione.");
+  if (riga->lunghezza != static_cast<std::size_t>(kLunghezzaRecord))
+    return errore(prefisso + rifiutoFormato(i, riga->lunghezza));
   // The corrected file replaces the old one whole: a write in place that
   // crosses a page boundary can be torn by a kill, a file rename cannot.
-  std::string testo(static_cast<std::size_t>(lunghezza), '\0');
-  std::size_t letti = 0;
-  if (!leggiTutto(fd.get(), testo.data(), testo.size(), 0, letti) || letti != testo.size())
-    return errore("Impossibile leggere l'archivio: " + descrizioneErrno());
-  testo.replace(static_cast<std::size_t>(offset), kLunghezzaRecord, record);
-  fd.chiudi();
-  const EsitoScrittura s = SostituisciFile(percorso, testo);
+  testo.replace(riga->inizio, kLunghezzaRecord, record);
+  const EsitoScrittura s = SostituisciFile(blocco.Bersaglio(), testo);
   if (!s) return errore("Impossibile salvare la correzione. " + s.Messaggio);
   return {};
 }
 
 EsitoScrittura SostituisciFile(const std::string& percorso, std::string_view contenuto, const std::string& temporaneo) {
-  const std::string tmp = temporaneo.empty() ? percorso + ".tmp" : temporaneo;
-  // A file replaced keeps its permissions: a private archive stays private.
+  // A symbolic link stays a link: the file it names is the one replaced.
+  char buf[PATH_MAX];
+  const std::string bersaglio = ::realpath(percorso.c_str(), buf) ? std::string(buf) : percorso;
+  const std::string tmp = temporaneo.empty() ? bersaglio + ".tmp" : temporaneo;
+  // A file replaced keeps its permissions and its owner: a private archive
+  // stays private, and one replaced by root stays its user's.
   struct stat attuale {};
-  const bool esiste = ::stat(percorso.c_str(), &attuale) == 0;
+  const bool esiste = ::stat(bersaglio.c_str(), &attuale) == 0;
   {
     Descrittore fd(::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-    if (fd.get() < 0) return errore("Impossibile creare il file " + tmp + ": " + descrizioneErrno());
-    if (esiste) ::fchmod(fd.get(), attuale.st_mode & 07777);
-    if (!scriviTutto(fd.get(), contenuto, 0) || ::fsync(fd.get()) != 0 || !fd.chiudi()) {
-      const std::string causa = descrizioneErrno();
+    if (fd.get() < 0) return errore("Impossibile creare il file " + tmp + ": " + DescrizioneErrno());
+    if (esiste) {
+      [[maybe_unused]] const int proprietario = ::fchown(fd.get(), attuale.st_uid, attuale.st_gid);
+      ::fchmod(fd.get(), attuale.st_mode & 07777);
+    }
+    if (!scriviTutto(fd.get(), contenuto, 0) || Sincronizza(fd.get()) != 0 || !fd.chiudi()) {
+      const std::string causa = DescrizioneErrno();
       ::unlink(tmp.c_str());
       return errore("Impossibile scrivere il file " + tmp + ": " + causa);
     }
   }
-  if (::rename(tmp.c_str(), percorso.c_str()) != 0) {
-    const std::string causa = descrizioneErrno();
+  if (::rename(tmp.c_str(), bersaglio.c_str()) != 0) {
+    const std::string causa = DescrizioneErrno();
     ::unlink(tmp.c_str());
-    return errore("Impossibile sostituire il file " + percorso + ": " + causa);
+    return errore("Impossibile sostituire il file " + bersaglio + ": " + causa);
   }
   // Make the rename itself durable.
-  const std::filesystem::path cartella = std::filesystem::path(percorso).parent_path();
-  Descrittore dir(::open(cartella.empty() ? "." : cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (dir.get() >= 0) ::fsync(dir.get());
+  Descrittore dir(::open(CartellaDi(bersaglio).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (dir.get() >= 0) Sincronizza(dir.get());
   return {};
 }
 

@@ -8,6 +8,7 @@
 
 #include "app/Ambiente.h"
 #include "archive/ArchivioEstrazioni.h"
+#include "archive/BloccoArchivio.h"
 #include "archive/ControlloData.h"
 #include "archive/FiltroEstrazione.h"
 #include "archive/ScritturaArchivio.h"
@@ -46,7 +47,8 @@ struct Accodata {
 
 // Appends the draw as the pasted-draw window saves it. Refuses, writing
 // nothing, an incomplete draw or one not later than the last stored draw,
-// unless `forza`; a draw without a date is always refused.
+// unless `forza`; a draw without a date is always refused. The archive's lock
+// is held from the reading of its last draw to the append.
 std::optional<Accodata> accoda(const EsitoFiltro& f, const std::string& percorso, bool forza, std::ostream& err) {
   if (!f.Data) {
     err << "Impossibile accodare: nel testo manca la data dell'estrazione.\n";
@@ -56,36 +58,36 @@ std::optional<Accodata> accoda(const EsitoFiltro& f, const std::string& percorso
     err << "Archivio non trovato: " << percorso << '\n';
     return std::nullopt;
   }
-  const auto letto = ArchivioEstrazioni::LeggiArchivio(percorso);
-  if (!letto) {
-    err << "Impossibile leggere l'archivio: " << percorso << '\n';
+  if (!forza && !f.Completo()) {
+    err << "Estrazione non accodata perché incompleta (--forza per accodarla con 00 al posto dei numeri "
+           "mancanti).\n";
     return std::nullopt;
   }
-  const ArchivioEstrazioni& archivio = *letto;
-  if (!forza) {
-    if (!f.Completo()) {
-      err << "Estrazione non accodata perché incompleta (--forza per accodarla con 00 al posto dei numeri "
-             "mancanti).\n";
+  const BloccoArchivio blocco(percorso);
+  std::string testo;
+  if (!blocco || !blocco.Leggi(testo)) {
+    err << "Impossibile accodare: " << (blocco ? "impossibile leggere l'archivio " + percorso : blocco.Errore())
+        << '\n';
+    return std::nullopt;
+  }
+  const ArchivioEstrazioni archivio = ArchivioEstrazioni::DaTesto(testo);
+  if (!forza && !archivio.Vuoto()) {
+    const std::string_view ultima = archivio.Ultima().Data();
+    const auto data = DataDaTesto(ultima);
+    if (!data) {
+      err << "Estrazione non accodata: la data dell'ultima estrazione in archivio (\"" << ultima
+          << "\") non è leggibile (--forza per accodarla comunque).\n";
       return std::nullopt;
     }
-    if (!archivio.Vuoto()) {
-      const std::string_view ultima = archivio.Ultima().Data();
-      const auto data = DataDaTesto(ultima);
-      if (!data) {
-        err << "Estrazione non accodata: la data dell'ultima estrazione in archivio (\"" << ultima
-            << "\") non è leggibile (--forza per accodarla comunque).\n";
-        return std::nullopt;
-      }
-      if (ConfrontaDate(*f.Data, *data) <= 0) {
-        err << "Estrazione non accodata: la data " << f.DataTrovata << " non è successiva a quella dell'ultima "
-            << "estrazione in archivio (" << ultima << "; --forza per accodarla comunque).\n";
-        return std::nullopt;
-      }
+    if (ConfrontaDate(*f.Data, *data) <= 0) {
+      err << "Estrazione non accodata: la data " << f.DataTrovata << " non è successiva a quella dell'ultima "
+          << "estrazione in archivio (" << ultima << "; --forza per accodarla comunque).\n";
+      return std::nullopt;
     }
   }
   CelleRuote celle = f.Celle();
   const RecordComposto composto = ComponiRecord(*f.Data, celle);
-  if (const EsitoScrittura scritto = AccodaRecord(percorso, composto.Record); !scritto) {
+  if (const EsitoScrittura scritto = AccodaRecord(blocco, composto.Record); !scritto) {
     err << scritto.Messaggio << '\n';
     return std::nullopt;
   }

@@ -129,6 +129,35 @@ constexpr VoceComando kComandi[] = {
      "  FILE (o lo standard input se manca o è -): una colonna per riga, i numeri separati da spazi;\n"
      "  le righe che iniziano con # sono note. Nel testo sviluppa e riduci scrivono proprio così le\n"
      "  colonne (riassunto in note #); in JSON le colonne sono l'elenco Colonne.\n"},
+    {"previsioni", ComandoPrevisioni, "registro delle previsioni: aggiungi, elenco, salda, elimina",
+     "  aggiungi --numeri N1[,N2...] [--ruote NOME[,NOME...]|tutte] [--sorte estratto|ambo|terno|quaterna|cinquina]\n"
+     "           [--colpi 1..99] [--origine TESTO] [--nota TESTO]\n"
+     "           gioca dopo l'ultima estrazione dell'archivio (predefiniti: Bari, estratto, 9 colpi)\n"
+     "  elenco [--stato tutte|in-gioco|saldate]   le previsioni, saldate sull'archivio com'è ora\n"
+     "  salda     salda le previsioni sull'archivio e dice quante sono saldate ora\n"
+     "  elimina N elimina la previsione numero N\n"
+     "  [--archivio FILE] [--registro FILE] [--formato testo|csv|json]\n"
+     "  Il registro è previsioni.sqlite nella cartella dell'archivio. JSON di elenco: \"Previsioni\" (Id,\n"
+     "  Salvata, DataChiave, Numeri, Ruote, Sorte, Colpi, Origine, Nota, Stato, Colpo, RuotaVinta,\n"
+     "  SorteVinta, DataEsito, Probabilita), \"Saldate\", \"Vinte\", \"AtteseCaso\", \"ProbabilitaCoda\".\n"},
+    {"verifica-metodo", ComandoVerificaMetodo, "rigioca un metodo nel tempo, estrazione per estrazione, contro il caso",
+     "  [--metodo ritardatario|spia|kostanti|zevedive] (predefinito: spia)\n"
+     "  [--ruota NOME|1..10] [--colpi N] (predefiniti: Bari; 9 colpi, 2 per zevedive)\n"
+     "  [--studio-da N]  primo record studiato dal metodo (predefinito: 1)\n"
+     "  [--inizio N] [--fine N]  prima e ultima estrazione in cui fare una previsione\n"
+     "  spia:     [--spia 1..90] [--posizione tutte|1..5] [--tutte-le-sortite]\n"
+     "  kostanti: [--spia 1..90] [--posizione tutte|1..5] [--kostante 1..800 | --ambate A1[,A2[,A3]]]\n"
+     "            [--attive 1,2,3]\n"
+     "  zevedive: [--top N | --tutti]\n"
+     "  [--elenco]  nel testo, anche una riga per previsione\n"
+     "  [--archivio FILE] [--formato testo|csv|json]\n"
+     "  A ogni estrazione D il metodo usa solo le estrazioni fino a D e prevede un estratto per i colpi\n"
+     "  successivi; la previsione seguente si fa all'estrazione in cui questa si è saldata. ritardatario:\n"
+     "  il numero più in ritardo (il più piccolo a parità); spia: il migliore successore della spia, dove\n"
+     "  lo studio apre un caso; kostanti: le ambate attive, dove la statistica apre un caso; zevedive: il\n"
+     "  primo numero di ZevedIVE con D come estrazione spia. JSON: Previsioni, Vinte, AtteseCaso,\n"
+     "  ProbabilitaCoda (probabilità di vincerne almeno altrettante per caso), PercentualeVinte,\n"
+     "  PercentualeAttesa ed Elenco (Record, Data, Numeri, Probabilita, Vinta, Colpo, DataEsito).\n"},
 };
 
 void aiuto(std::ostream& out) {

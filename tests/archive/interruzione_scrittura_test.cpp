@@ -157,7 +157,11 @@ TEST(InterruzioneScrittura, RewriteLeavesTheOldOrTheNewFile) {
   std::string nuovo = vecchio;
   nuovo.replace(123 * 199, 121, record);
   provaInterruzioni(archivio,
-                    {vecchio, nuovo, [&] { return bool(RiscriviRecord(archivio, record, 200, false)); }, {}, {}});
+                    {vecchio,
+                     nuovo,
+                     [&] { return bool(RiscriviRecord(archivio, record, 200, vecchio.substr(123 * 199, 121))); },
+                     {},
+                     {}});
 }
 
 TEST(InterruzioneScrittura, ImportLeavesTheOldOrTheNewFileAndABackup) {

@@ -1,18 +1,45 @@
 #include "archive/ScritturaArchivio.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
 #include "archive/ArchivioEstrazioni.h"
+#include "archive/EsportaArchivio.h"
+#include "archive/ImportaArchivio.h"
+#include "archive/Sincronizza.h"
 #include "support/ArchivioProva.h"
 #include "support/SenzaPrivilegi.h"
 
 using namespace ruotario;
 using namespace ruotario::prova;
+namespace fs = std::filesystem;
 
 namespace {
+
 const std::string kNuovo = RecordBari("28/01/1939", {1, 2, 3, 4, 5});
+const std::string kTre = Unisci({kR1, kR2, kR3});
+
+// Puts a recorder (or a failing disk) in the place of fsync for one test.
+struct SincronizzaProva {
+  static inline std::vector<std::string> sincronizzati;  // the files synced, in order, by name
+  static inline bool fallisce = false;
+  static int registra(int fd) {
+    std::error_code ec;
+    sincronizzati.push_back(fs::read_symlink("/proc/self/fd/" + std::to_string(fd), ec).filename().string());
+    if (!fallisce) return 0;
+    errno = EIO;
+    return -1;
+  }
+  explicit SincronizzaProva(bool fallire = false) {
+    sincronizzati.clear();
+    fallisce = fallire;
+    ImpostaSincronizza(&registra);
+  }
+  ~SincronizzaProva() { ImpostaSincronizza(nullptr); }
+};
+
 }  // namespace
 
 TEST(ComponiRecord, NormalisesCellsAndFlagsErrors) {
@@ -26,7 +53,7 @@ TEST(ComponiRecord, NormalisesCellsAndFlagsErrors) {
   EXPECT_TRUE(ComponiRecord({31, 12, 2025}, c).Errore);
   EXPECT_EQ(c[9][4], "00");
 
-  c[0] = {"5", "12", "", "91", "90"};
+  c[0] = {"5", "12", "", "91", "90"};  // 90 is a number, 91 is not
   const RecordComposto r = ComponiRecord({5, 1, 1999}, c);
   EXPECT_TRUE(r.Errore);
   ASSERT_EQ(r.Record.size(), 121u);
@@ -38,7 +65,7 @@ TEST(AccodaRecord, AppendsWithoutEverMakingAnEmptyRecord) {
   CartellaTemporanea dir;
   // starting text, expected text after appending
   const std::pair<std::string, std::string> casi[] = {
-      {Unisci({kR1, kR2, kR3}), Unisci({kR1, kR2, kR3, kNuovo})}, {"", kNuovo}, {kR1 + "\r\n", kR1 + "\r\n" + kNuovo}};
+      {kTre, Unisci({kR1, kR2, kR3, kNuovo})}, {"", kNuovo}, {kR1 + "\r\n", kR1 + "\r\n" + kNuovo}};
   for (const auto& [prima, dopo] : casi) {
     const std::string f = dir.Scrivi("a.txt", prima);
     ASSERT_TRUE(AccodaRecord(f, kNuovo));
@@ -46,65 +73,104 @@ TEST(AccodaRecord, AppendsWithoutEverMakingAnEmptyRecord) {
   }
   ASSERT_TRUE(AccodaRecord(dir.File("nuovo.txt"), kNuovo));
   EXPECT_EQ(CartellaTemporanea::Leggi(dir.File("nuovo.txt")), kNuovo);
-}
-
-TEST(AccodaRecord, FailuresAreReportedAndLeaveTheFileAsItWas) {
-  CartellaTemporanea dir;
+  // A check made under the lock sees the archive as it is, and may refuse.
+  int visti = 0;
+  const auto rifiuta = [&](const ArchivioEstrazioni& a) {
+    visti = a.Conta();
+    return "no";
+  };
+  EXPECT_EQ(AccodaRecord(dir.File("nuovo.txt"), kR1, rifiuta).Messaggio, "no");
+  EXPECT_EQ(visti, 1);
+  EXPECT_EQ(CartellaTemporanea::Leggi(dir.File("nuovo.txt")), kNuovo);
+  EXPECT_FALSE(AccodaRecord(dir.File("vuoto.txt"), kR1, rifiuta));  // refused: no file left behind
+  EXPECT_FALSE(fs::exists(dir.File("vuoto.txt")));
   EXPECT_FALSE(AccodaRecord(dir.File("no/such/folder.txt"), kNuovo).Messaggio.empty());
-  const std::string testo = Unisci({kR1, kR2});
-  const std::string f = dir.Scrivi("pieno.txt", testo);
-  // A file size limit lets part of the record through, then fails the write.
-  EXPECT_FALSE(ConDiscoPieno(testo.size() + 50, [&] { return AccodaRecord(f, kNuovo); }));
-  EXPECT_EQ(CartellaTemporanea::Leggi(f), testo);
 }
 
 TEST(LeggiRecord, ReadsAtTheRecordOffset) {
   CartellaTemporanea dir;
-  const std::string f = dir.Scrivi("tre.txt", Unisci({kR1, kR2, kR3}));
+  const std::string f = dir.Scrivi("tre.txt", kTre);
   EXPECT_EQ(LeggiRecord(f, 1), kR1);
   EXPECT_EQ(LeggiRecord(f, 3), kR3);
   for (int fuori : {0, 4}) EXPECT_EQ(LeggiRecord(f, fuori), std::nullopt) << fuori;
   EXPECT_EQ(LeggiRecord(dir.File("manca.txt"), 1), std::nullopt);
 }
 
-TEST(RiscriviRecord, ChangesOnlyTheRecordsBytes) {
-  CartellaTemporanea dir;
-  const std::string f = dir.Scrivi("tre.txt", Unisci({kR1, kR2, kR3}));
-  ASSERT_TRUE(RiscriviRecord(f, kNuovo, 1, false));
-  ASSERT_TRUE(RiscriviRecord(f, kNuovo, 3, true));
-  EXPECT_EQ(CartellaTemporanea::Leggi(f), Unisci({kNuovo, kR2, kNuovo}));
-  ASSERT_TRUE(RiscriviRecord(f, kR1.substr(0, 100), 2, false));  // padded with 21 blanks
-  EXPECT_EQ(CartellaTemporanea::Leggi(f), Unisci({kNuovo, kR1.substr(0, 100) + std::string(21, ' '), kNuovo}));
-  ASSERT_TRUE(RiscriviRecord(f, kR3 + "123456789", 2, false));  // cut to 121
-  EXPECT_EQ(CartellaTemporanea::Leggi(f), Unisci({kNuovo, kR3, kNuovo}));
-  // The corrected file is a new one put in place: it keeps the archive's permissions.
-  std::filesystem::permissions(f, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
-  ASSERT_TRUE(RiscriviRecord(f, kNuovo, 2, false));
-  EXPECT_EQ(std::filesystem::status(f).permissions() & std::filesystem::perms::all,
-            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+// The archive as the user's disk may hold it, corrected: by the check made when
+// MODIFICA is pressed, then by the correction itself.
+TEST(RiscriviRecord, ArchiveShapes) {
+  enum class Luogo { File, LinkSimbolico, LinkFisico, CartellaChiusa, FileChiuso };
+  struct Forma {
+    const char* nome;
+    std::string testo;
+    int i;
+    std::string mostrato;  // what the window showed
+    std::string dopo;      // the file afterwards; empty: unchanged
+    const char* rifiutoControllo;
+    const char* rifiutoCorrezione;
+    Luogo luogo = Luogo::File;
+  };
+  const std::string lf = Unisci({kR1, kR2, kR3}, "\n");
+  const std::string corta = Unisci({kR1, kR2.substr(0, 119), kR3});
+  const std::string perMezzo = Unisci({kR1, kNuovo, kR3});
+  const Forma forme[] = {
+      {"CR LF", kTre, 2, kR2, perMezzo, "", ""},
+      {"first record", kTre, 1, kR1, Unisci({kNuovo, kR2, kR3}), "", ""},
+      {"CR LF at the end", kTre + "\r\n", 3, kR3, Unisci({kR1, kR2, kNuovo}) + "\r\n", "", ""},
+      {"LF", lf, 2, kR2, Unisci({kR1, kNuovo, kR3}, "\n"), "", ""},
+      {"LF at the end", lf + "\n", 3, kR3, Unisci({kR1, kR2, kNuovo}, "\n") + "\n", "", ""},
+      {"CR only", Unisci({kR1, kR2}, "\r"), 1, kR1, Unisci({kNuovo, kR2}, "\r"), "", ""},
+      {"another line damaged", corta, 3, kR3, Unisci({kR1, kR2.substr(0, 119), kNuovo}), "", ""},
+      {"record damaged", corta, 2, kR2.substr(0, 119), "", "formato a record fissi", "formato a record fissi"},
+      {"changed since shown", kTre, 2, kR1, "", "", "in uso da un altro programma"},
+      {"no such record", kTre, 4, kR3, "", "non ha un'estrazione num. 4", "in uso da un altro programma"},
+      {"symbolic link", kTre, 2, kR2, perMezzo, "", "", Luogo::LinkSimbolico},
+      {"hard link", kTre, 2, kR2, "", "collegamenti fisici", "collegamenti fisici", Luogo::LinkFisico},
+      {"read-only folder", kTre, 2, kR2, "", "la cartella", "Permesso negato (errore 13)", Luogo::CartellaChiusa},
+      {"read-only file", kTre, 2, kR2, "", "non si può scrivere", "Permesso negato (errore 13)", Luogo::FileChiuso},
+  };
+  for (const Forma& f : forme) {
+    SCOPED_TRACE(f.nome);
+    const CartellaTemporanea dir;
+    fs::create_directories(dir.File("dati"));
+    fs::create_directories(dir.File("app"));
+    const std::string bersaglio = dir.Scrivi("dati/estrazioni.txt", f.testo);
+    std::string percorso = bersaglio;
+    if (f.luogo == Luogo::LinkSimbolico) fs::create_symlink(bersaglio, percorso = dir.File("app/estrazioni.txt"));
+    if (f.luogo == Luogo::LinkFisico) fs::create_hard_link(bersaglio, dir.File("app/estrazioni.txt"));
+    const bool chiusa = f.luogo == Luogo::CartellaChiusa;
+    if (chiusa || f.luogo == Luogo::FileChiuso) {
+      ::chmod(bersaglio.c_str(), chiusa ? 0666 : 0444);
+      ::chmod(dir.File("dati").c_str(), chiusa ? 0555 : 0777);
+    }
+    const auto correggi = [&] {
+      return ControllaCorrezione(percorso, f.i).Messaggio + "|" +
+             RiscriviRecord(percorso, kNuovo, f.i, f.mostrato, std::chrono::milliseconds(100)).Messaggio;
+    };
+    const std::string messaggi = f.luogo >= Luogo::CartellaChiusa ? SenzaPrivilegi(correggi) : correggi();
+    ::chmod(dir.File("dati").c_str(), 0755);
+    const std::string controllo = messaggi.substr(0, messaggi.find('|'));
+    const std::string correzione = messaggi.substr(messaggi.find('|') + 1);
+    EXPECT_EQ(controllo.empty(), !*f.rifiutoControllo) << controllo;
+    EXPECT_NE(controllo.find(f.rifiutoControllo), std::string::npos) << controllo;
+    EXPECT_EQ(correzione.empty(), !*f.rifiutoCorrezione) << correzione;
+    EXPECT_NE(correzione.find(f.rifiutoCorrezione), std::string::npos) << correzione;
+    EXPECT_EQ(CartellaTemporanea::Leggi(bersaglio), f.dopo.empty() ? f.testo : f.dopo);
+    EXPECT_EQ(dir.ContaFile("dati"), 1);  // no temporary file left
+    EXPECT_EQ(fs::is_symlink(percorso), f.luogo == Luogo::LinkSimbolico);
+  }
 }
 
-TEST(RiscriviRecord, RefusesFilesWithoutTheFixedLayout) {
+TEST(RiscriviRecord, PadsOrCutsAndKeepsPermissions) {
   CartellaTemporanea dir;
-  const std::string buono = Unisci({kR1, kR2});
-  // text, record, whether it is the last
-  const std::tuple<std::string, int, bool> rotti[] = {
-      {buono + "\r\n", 2, false},                                      // break after the last record
-      {Unisci({kR1, kR2, kR3}, "\n"), 2, false},                       // wrong line ends
-      {Unisci({kR1, kR2.substr(0, 119) + "|", kR3}) + "X", 2, false},  // right length, misplaced break
-      {"", 2, false},
-      {kR1.substr(0, 120) + "\r\n" + kR2 + "X", 2, true},  // right length, last not after CR LF
-      {buono, 3, true},                                    // past the end
-      {buono, 1, true},                                    // not the last record
-      {buono, 0, false},
-  };
-  for (const auto& [testo, numero, ultimo] : rotti) {
-    const std::string f = dir.Scrivi("rotto.txt", testo);
-    const EsitoScrittura e = RiscriviRecord(f, kNuovo, numero, ultimo);
-    EXPECT_FALSE(e) << testo.size() << ' ' << numero;
-    EXPECT_FALSE(e.Messaggio.empty()) << testo.size() << ' ' << numero;
-    EXPECT_EQ(CartellaTemporanea::Leggi(f), testo) << testo.size() << ' ' << numero;
-  }
+  const std::string f = dir.Scrivi("tre.txt", kTre);
+  ASSERT_TRUE(RiscriviRecord(f, kR1.substr(0, 100), 2, kR2));  // padded with 21 blanks
+  const std::string corto = kR1.substr(0, 100) + std::string(21, ' ');
+  EXPECT_EQ(CartellaTemporanea::Leggi(f), Unisci({kR1, corto, kR3}));
+  fs::permissions(f, fs::perms::owner_read | fs::perms::owner_write);
+  ASSERT_TRUE(RiscriviRecord(f, kR3 + "123456789", 2, corto));  // cut to 121
+  EXPECT_EQ(CartellaTemporanea::Leggi(f), Unisci({kR1, kR3, kR3}));
+  EXPECT_EQ(fs::status(f).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
 }
 
 TEST(SostituisciFile, ReplacesWholeAndLeavesNoTemporary) {
@@ -112,6 +178,88 @@ TEST(SostituisciFile, ReplacesWholeAndLeavesNoTemporary) {
   const std::string f = dir.Scrivi("estrazioni.txt", kR1);
   ASSERT_TRUE(SostituisciFile(f, Unisci({kR2, kR3})));
   EXPECT_EQ(CartellaTemporanea::Leggi(f), Unisci({kR2, kR3}));
-  EXPECT_FALSE(std::filesystem::exists(f + ".tmp"));
+  EXPECT_EQ(dir.ContaFile(""), 1);
   EXPECT_FALSE(SostituisciFile(dir.File("no/folder/x.txt"), kR1));
+}
+
+// Every writer syncs what it wrote before it counts as written: the file, then
+// the folder that holds a renamed one.
+TEST(Scrittori, SyncWhatTheyWrite) {
+  const CartellaTemporanea dir;
+  fs::create_directories(dir.File("app"));
+  fs::create_directories(dir.File("penna"));
+  const std::string archivio = dir.Scrivi("app/estrazioni.txt", kTre);
+  const std::string scelto = dir.Scrivi("estrazioni-nuove.txt", Unisci({kR3, kR2}));
+  const std::string cartella = fs::path(dir.File("app")).filename().string();
+  const std::vector<std::pair<std::function<bool()>, std::vector<std::string>>> casi = {
+      {[&] { return bool(AccodaRecord(archivio, kNuovo)); }, {"estrazioni.txt"}},
+      {[&] { return bool(RiscriviRecord(archivio, kR1, 4, kNuovo)); }, {"estrazioni.txt.tmp", cartella}},
+      {[&] {
+         return bool(ImportaArchivio({scelto, archivio, false}));
+       },
+       {"copiaEstrazioni.txt.tmp", cartella, "TempEstrazioni.txt", cartella}},
+      {[&] { return bool(EsportaArchivio(archivio, dir.File("penna"))); }, {"estrazioni.txt.tmp", "penna"}},
+  };
+  for (const auto& [scrivi, attesi] : casi) {
+    const SincronizzaProva prova;
+    EXPECT_TRUE(scrivi());
+    EXPECT_EQ(SincronizzaProva::sincronizzati, attesi);
+  }
+}
+
+// A full disk, a disk that fails to sync, files and folders that may not be
+// written: every writer reports the system's error and leaves the file it
+// would have changed as it was.
+TEST(Scrittori, FaultsLeaveEverythingAsItWas) {
+  enum class Guasto { DiscoPieno, SincronizzaFallisce, SolaLettura };
+  const std::pair<Guasto, const char*> guasti[] = {{Guasto::DiscoPieno, "(errore 27)"},
+                                                   {Guasto::SincronizzaFallisce, "(errore 5)"},
+                                                   {Guasto::SolaLettura, "(errore 13)"}};
+  struct Scrittore {
+    const char* nome;
+    std::function<std::string(const std::string& app)> scrivi;  // the message of a failure, "" on success
+    const char* cambiato;                                       // the file that must stay as it was
+    std::size_t limite;                                         // the file size limit of the full disk
+  };
+  const std::string nuovo = Unisci(std::vector<std::string>(4, kNuovo));
+  const Scrittore scrittori[] = {
+      {"append", [](const std::string& a) { return AccodaRecord(a + "/estrazioni.txt", kNuovo).Messaggio; },
+       "app/estrazioni.txt", kTre.size() + 50},
+      {"correction",
+       [](const std::string& a) { return RiscriviRecord(a + "/estrazioni.txt", kNuovo, 2, kR2).Messaggio; },
+       "app/estrazioni.txt", 50},
+      {"import",
+       [&](const std::string& a) {
+         return ImportaArchivio({a + "/../estrazioni.txt", a + "/estrazioni.txt", false}).Messaggio;
+       },
+       "app/estrazioni.txt", 50},
+      {"export", [](const std::string& a) { return EsportaArchivio(a + "/estrazioni.txt", a + "/../penna").Messaggio; },
+       "penna/estrazioni.txt", 50},
+  };
+  for (const auto& [guasto, errore] : guasti)
+    for (const Scrittore& s : scrittori) {
+      SCOPED_TRACE(std::string(s.nome) + " " + errore);
+      const CartellaTemporanea dir;
+      for (const char* c : {"app", "penna"}) fs::create_directories(dir.File(c));
+      dir.Scrivi("app/estrazioni.txt", kTre);
+      dir.Scrivi("penna/estrazioni.txt", "copia vecchia");
+      dir.Scrivi("estrazioni.txt", nuovo);
+      const std::string prima = CartellaTemporanea::Leggi(dir.File(s.cambiato));
+      std::string messaggio;
+      if (guasto == Guasto::DiscoPieno) {
+        messaggio = ConDiscoPieno(s.limite, [&] { return s.scrivi(dir.File("app")); });
+      } else if (guasto == Guasto::SincronizzaFallisce) {
+        const SincronizzaProva fallisce(true);
+        messaggio = s.scrivi(dir.File("app"));
+      } else {
+        for (const char* f : {"app/estrazioni.txt", "penna/estrazioni.txt"}) ::chmod(dir.File(f).c_str(), 0444);
+        for (const char* c : {"app", "penna"}) ::chmod(dir.File(c).c_str(), 0555);
+        messaggio = SenzaPrivilegi([&] { return s.scrivi(dir.File("app")); });
+        for (const char* c : {"app", "penna"}) ::chmod(dir.File(c).c_str(), 0755);
+      }
+      EXPECT_NE(messaggio.find(errore), std::string::npos) << messaggio;
+      EXPECT_EQ(CartellaTemporanea::Leggi(dir.File(s.cambiato)), prima);
+      EXPECT_EQ(dir.ContaFile("penna"), 1);
+      EXPECT_LE(dir.ContaFile("app"), 2);  // the archive, and the backup of an import
+    }
 }

@@ -107,6 +107,14 @@ inline ArchivioEstrazioni ArchivioBari(const std::vector<std::vector<int>>& bari
   return ArchivioEstrazioni::DaTesto(TestoBari(bari));
 }
 
+// Where tests that write and sync many times put their folders: memory
+// (/dev/shm) where there is one, so every sync returns at once.
+inline std::filesystem::path BaseInMemoria() {
+  std::error_code ec;
+  return std::filesystem::is_directory("/dev/shm", ec) ? std::filesystem::path("/dev/shm")
+                                                       : std::filesystem::temp_directory_path();
+}
+
 class CartellaTemporanea {
  public:
   CartellaTemporanea(const std::filesystem::path& base = std::filesystem::temp_directory_path()) {

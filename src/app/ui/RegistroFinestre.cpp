@@ -4,6 +4,7 @@
 #include "archive/ui/RegistroArchivio.h"
 #include "archive/ui/RegistroImportExport.h"
 #include "constants/ui/RegistroKostanti.h"
+#include "forecasts/ui/RegistroFinestrePrevisioni.h"
 #include "ritardi/ui/RegistroRitardi.h"
 #include "spy/ui/RegistroSpia.h"
 #include "systems/ui/RegistroSistemi.h"
@@ -19,6 +20,7 @@ void RegistraFinestreProgramma(frmMain& main) {
   RegistraFinestreKostanti(main);
   RegistraFinestreRitardi(main);
   RegistraFinestreSistemi(main);
+  RegistraFinestrePrevisioni(main);
 }
 
 }  // namespace ruotario

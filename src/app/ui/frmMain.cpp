@@ -141,6 +141,9 @@ void frmMain::creaMenu() {
   QMenu* sistemi = menuPrincipale(QStringLiteral("mnuSistemi"), QStringLiteral("&Sistemi"));
   voceFinestra(sistemi, QStringLiteral("mnuSistemiGioco"), QStringLiteral("Sistemi &integrali e ridotti"));
 
+  QMenu* previsioni = menuPrincipale(QStringLiteral("mnuPrevisioni"), QStringLiteral("&Previsioni"));
+  voceFinestra(previsioni, QStringLiteral("mnuPrevisioniRegistro"), QStringLiteral("Registro e &verifica dei metodi"));
+
   menuVisualizza_ = menuPrincipale(QStringLiteral("mnuView"), QStringLiteral("&Visualizza"));
   // The toolbar's own toggle: the frame's context menu shows the same action,
   // so the check mark always tells whether the toolbar is shown.

@@ -63,6 +63,10 @@ class frmMain : public QMainWindow {
   void affiancaVerticalmente();
   void disponiIcone();
 
+ signals:
+  // Emitted at the end of ricalcolaStatistiche(): the archive has new draws.
+  void statisticheRicalcolate();
+
  protected:
   void closeEvent(QCloseEvent* evento) override;
 

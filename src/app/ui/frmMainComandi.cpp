@@ -153,6 +153,7 @@ void frmMain::ricalcolaStatistiche() {
       w->close();
   }
   Stato().ArchivioModificato = false;
+  emit statisticheRicalcolate();
 }
 
 void frmMain::affiancaOrizzontalmente() {

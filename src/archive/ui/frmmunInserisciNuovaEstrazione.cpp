@@ -177,12 +177,20 @@ void frmmunInserisciNuovaEstrazione::SalvaEstrazione() {
     return rifiutato();
 
   QString domanda = QStringLiteral("Confermi l'inserimento dell'estrazione nell'archivio?");
-  const QString nota =
-      notaData(ControllaDataNuova(ArchivioEstrazioni::CaricaArchivio(Stato().ArchivePath), data), data);
+  const ControlloData controllo = ControllaDataNuova(ArchivioEstrazioni::CaricaArchivio(Stato().ArchivePath), data);
+  const NotaData chiesta = controllo.Nota;
+  const QString nota = notaData(controllo, data);
   if (!nota.isEmpty()) domanda += QLatin1Char('\n') + nota;
   if (!messaggi().conferma(this, domanda)) return rifiutato();
 
-  const EsitoScrittura scritto = AccodaRecord(Stato().ArchivePath, composto.Record);
+  // Under the archive's lock the date is checked again: another program may
+  // have added a draw while the question was on screen.
+  const auto stessaNota = [&](const ArchivioEstrazioni& ora) -> std::string {
+    if (ControllaDataNuova(ora, data).Nota == chiesta) return {};
+    return std::string("Impossibile aggiungere l'estrazione: ") + kArchivioInUso +
+           ", che ha aggiunto estrazioni mentre la domanda era aperta. Salvare di nuovo per rivederla.";
+  };
+  const EsitoScrittura scritto = AccodaRecord(Stato().ArchivePath, composto.Record, stessaNota);
   if (!scritto) {
     messaggi().avviso(this, QStringLiteral("L'estrazione non è stata salvata. ") + q(scritto.Messaggio));
     return rifiutato();

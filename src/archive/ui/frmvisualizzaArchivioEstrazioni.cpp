@@ -161,8 +161,11 @@ int frmvisualizzaArchivioEstrazioni::Posizione() const { return conta_ == 0 ? 0 
 bool frmvisualizzaArchivioEstrazioni::InModifica() const { return frModifiche_->isVisibleTo(this); }
 
 void frmvisualizzaArchivioEstrazioni::MostraEstrazione(int i) {
-  const Estrazione e =
-      inMemoria_.Vuoto() ? Estrazione{i, LeggiRecord(Stato().ArchivePath, i).value_or(std::string())} : inMemoria_[i];
+  const bool letto = inMemoria_.Vuoto();
+  const Estrazione e = letto ? Estrazione{i, LeggiRecord(Stato().ArchivePath, i).value_or(std::string())}
+                       : i >= 1 && i <= inMemoria_.Conta() ? inMemoria_[i]
+                                                           : Estrazione{i, std::string()};
+  mostrato_ = std::string(e.Riga.vista());
   contatore_->setText(QString::number(i));
   lbdata_->setText(QString::fromLatin1(e.Data().data(), static_cast<qsizetype>(e.Data().size())));
   griglia_->MostraRecord(e);
@@ -170,6 +173,11 @@ void frmvisualizzaArchivioEstrazioni::MostraEstrazione(int i) {
 
 void frmvisualizzaArchivioEstrazioni::Modifica() {
   if (conta_ == 0) return;
+  // A correction that could not be saved is refused now, before any typing.
+  if (const EsitoScrittura possibile = ControllaCorrezione(Stato().ArchivePath, Posizione()); !possibile) {
+    messaggi().avviso(this, QString::fromStdString(possibile.Messaggio));
+    return;
+  }
   datascelta_->setDate(DataDaEtichetta(lbdata_->text()));
   frModifiche_->show();
   datascelta_->show();
@@ -196,8 +204,10 @@ void frmvisualizzaArchivioEstrazioni::SalvaModifiche() {
            QStringLiteral("Attenzione ci sono errori nell'inserimento dei numeri. Continuo con il salvataggio?"))) &&
       messaggi().conferma(this, QStringLiteral("Confermi l'inserimento dell'estrazione nell'archivio?"));
   if (salva) {
-    const EsitoScrittura scritto = RiscriviRecord(Stato().ArchivePath, composto.Record, i, i >= scroll1_->maximum());
+    const EsitoScrittura scritto = RiscriviRecord(Stato().ArchivePath, composto.Record, i, mostrato_);
     if (scritto) {
+      // A file shown from memory is read again, so that it shows what it now holds.
+      if (!inMemoria_.Vuoto()) inMemoria_ = ArchivioEstrazioni::CaricaArchivio(Stato().ArchivePath);
       datascelta_->setDate(DataDaEtichetta(lbdata_->text()));
       messaggi().avviso(this, QStringLiteral("Memorizzazione avvenuta con successo"));
     } else {

@@ -57,6 +57,8 @@ class frmvisualizzaArchivioEstrazioni : public QWidget {
   QDateEdit* datascelta_ = nullptr;
   QPushButton* stampa_ = nullptr;
   int conta_ = 0;
+  // The record shown, as read: a correction is saved only while the file still holds it.
+  std::string mostrato_;
   // A file not in the fixed layout is shown from memory: its records do not
   // stand at their offsets. Empty otherwise, and each draw is read alone.
   ArchivioEstrazioni inMemoria_;

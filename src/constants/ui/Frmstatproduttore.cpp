@@ -25,6 +25,7 @@
 #include "app/ui/Controlli.h"
 #include "app/ui/Servizi.h"
 #include "constants/Kostante.h"
+#include "forecasts/ui/SalvaPrevisione.h"
 #include "print/ui/MenuTabella.h"
 #include "print/ui/StampaGriglia.h"
 #include "spy/RigheTabella.h"
@@ -110,6 +111,7 @@ void Frmstatproduttore::costruisci() {
   stampa_->setEnabled(false);
   auto* piede = new QHBoxLayout;
   piede->addWidget(stampa_);
+  piede->addWidget(PulsanteSalvaPrevisione(this, [this] { return PropostaKostanti(*this); }));
   piede->addStretch();
 
   auto* layout = new QVBoxLayout(this);

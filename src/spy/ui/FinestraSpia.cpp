@@ -19,6 +19,7 @@
 #include "app/ui/CaricaRuote.h"
 #include "app/ui/Controlli.h"
 #include "archive/ArchivioEstrazioni.h"
+#include "forecasts/ui/SalvaPrevisione.h"
 #include "spy/RicercaSpia.h"
 #include "spy/ui/Griglia90.h"
 #include "spy/ui/PannelloRisultati.h"
@@ -162,6 +163,8 @@ void FinestraSpia::costruisci() {
 
   connect(avvia_, &QPushButton::clicked, this, &FinestraSpia::IniziaRicerca);
   connect(risultati_, &PannelloRisultati::stampaRichiesta, this, &FinestraSpia::stampa);
+  AggiungiSotto(risultati_,
+                PulsanteSalvaPrevisione(this, [this] { return PropostaDaTabella(*this, *Griglia(), Intestazione()); }));
 }
 
 void FinestraSpia::caricaDate() { contaRecord_ = CaricaDate(*inizio_, *fine_, Stato().ArchivePath); }

@@ -18,6 +18,7 @@
 #include "app/NumeriLotto.h"
 #include "app/ui/CaricaRuote.h"
 #include "archive/ArchivioEstrazioni.h"
+#include "forecasts/ui/SalvaPrevisione.h"
 #include "spy/ParametriRicerca.h"
 #include "spy/ui/FinestraSpia.h"
 #include "spy/ui/Griglia90.h"
@@ -125,6 +126,7 @@ void FinestraZevedive::costruisci() {
   schede_->addTab(risultati_, QStringLiteral("Dettaglio"));
   auto* colonnaEsito = new QVBoxLayout(esito);
   colonnaEsito->addWidget(schede_);
+  AggiungiSotto(esito, PulsanteSalvaPrevisione(this, [this] { return PropostaDaTabella(*this, *Griglia(), {}); }));
 
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(parametri, 0);

@@ -66,8 +66,8 @@ class frmMainTest : public QObject {
     for (const auto& [nome, testo] : voci) QCOMPARE(azione(m, nome)->text(), QString::fromUtf8(testo));
     QStringList barra;  // "&Exit" acts from the bar itself
     for (QAction* a : m.menuBar()->actions()) barra << a->objectName();
-    QCOMPARE(barra, QStringList({"munarcestr", "mnusupsp", "mnuspie", "mnuRitardi", "mnuSistemi", "mnuView", "mnuHelp",
-                                 "mnuFileExit"}));
+    QCOMPARE(barra, QStringList({"munarcestr", "mnusupsp", "mnuspie", "mnuRitardi", "mnuSistemi", "mnuPrevisioni",
+                                 "mnuView", "mnuHelp", "mnuFileExit"}));
     QVERIFY(!azione(m, "mnuFileExit")->menu());
     // Every menu's entries and separators, top to bottom ("-" marks a separator).
     const std::pair<const char*, const char*> ordine[] = {

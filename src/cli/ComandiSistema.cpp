@@ -142,7 +142,7 @@ int riduci(Argomenti& a, std::ostream& out, std::ostream& err) {
   return 0;
 }
 
-std::string rigaGaranzia(int sorte, int se, const EsitoVerifica& v) {
+std::string rigaGaranzia(int sorte, int se, const EsitoVerificaGaranzia& v) {
   return "Garanzia " + TestoGaranzia(sorte, se) + ": " + TestoVerifica(v);
 }
 
@@ -159,7 +159,7 @@ int garanzia(Argomenti& a, std::ostream& out, std::ostream& err) {
   if (sorte || se) {
     // One guarantee asked for: proved, or denied by a case; exit status 1 then.
     const int t = sorte.value_or(2);
-    const EsitoVerifica v = VerificaGaranzia(tutti, *colonne, t, se.value_or(t));
+    const EsitoVerificaGaranzia v = VerificaGaranzia(tutti, *colonne, t, se.value_or(t));
     if (!v.Errore.empty()) throw ErroreUso(v.Errore);
     if (formato == Formato::Json) {
       nlohmann::ordered_json j;
@@ -186,7 +186,7 @@ int garanzia(Argomenti& a, std::ostream& out, std::ostream& err) {
     for (const GaranziaSe& x : g.Garanzie)
       j["Garanzie"].push_back({{"Se", x.Se},
                                {"Sorte", x.Sorte},
-                               {"Nome", x.Sorte > 0 ? std::string(NomeSorte(x.Sorte)) : "nessuna"},
+                               {"Nome", x.Sorte > 0 ? SorteInTesto(x.Sorte) : "nessuna"},
                                {"Combinazioni", x.Combinazioni},
                                {"Controesempio", x.Controesempio}});
     j["Colonne"] = JsonColonne(*colonne);

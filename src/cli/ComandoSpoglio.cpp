@@ -24,7 +24,7 @@ std::string percorsoPremi() {
 
 nlohmann::ordered_json jsonFigure(const FigureSorte& f) {
   return {{"Sorte", f.Sorte},
-          {"Nome", std::string(NomeSorte(f.Sorte))},
+          {"Nome", SorteInTesto(f.Sorte)},
           {"Prove", f.Prove},
           {"Vincite", f.Vincite},
           {"Attese", f.VinciteAttese},
@@ -52,7 +52,7 @@ nlohmann::ordered_json json(const EsitoSpoglio& e, const ParametriSpoglio& p, co
   premi["File"] = e.Premi.File;
   premi["Fonte"] = e.Premi.Fonte;
   premi["ValidoDal"] = e.Premi.ValidoDal;
-  for (int t = 1; t <= 5; ++t) premi[std::string(NomeSorte(t))] = e.Premi.Moltiplicatore[static_cast<std::size_t>(t)];
+  for (int t = 1; t <= 5; ++t) premi[SorteInTesto(t)] = e.Premi.Moltiplicatore[static_cast<std::size_t>(t)];
   premi["Ritenuta"] = e.Premi.Ritenuta;
   j["Premi"] = premi;
   j["Totale"] = {{"Vincite", e.Vincite},

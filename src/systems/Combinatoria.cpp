@@ -1,6 +1,10 @@
 #include "systems/Combinatoria.h"
 
+#include "forecasts/Previsione.h"
+
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <limits>
 #include <string>
 
@@ -44,9 +48,10 @@ bool ProssimaCombinazione(std::vector<int>& indici, int n) {
   return true;
 }
 
-std::string_view NomeSorte(int sorte) {
-  static constexpr std::array<std::string_view, 6> kNomi = {"", "estratto", "ambo", "terno", "quaterna", "cinquina"};
-  return sorte >= 1 && sorte <= 5 ? kNomi[static_cast<std::size_t>(sorte)] : std::string_view();
+std::string SorteInTesto(int sorte) {
+  std::string s(NomeSorte(sorte));
+  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return s;
 }
 
 std::string TestoMigliaia(std::uint64_t n) {

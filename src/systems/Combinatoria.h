@@ -17,8 +17,9 @@ std::uint64_t Binomiale(int n, int k);
 // lexicographic order; false, leaving them as they were, after the last one.
 bool ProssimaCombinazione(std::vector<int>& indici, int n);
 
-// "estratto", "ambo", "terno", "quaterna", "cinquina" for 1..5; empty otherwise.
-std::string_view NomeSorte(int sorte);
+// "estratto", "ambo", "terno", "quaterna", "cinquina" for 1..5, as a sentence
+// writes them; empty otherwise. (NomeSorte gives the names as headings write them.)
+std::string SorteInTesto(int sorte);
 
 // A count with the thousands grouped by dots: "1.000.000".
 std::string TestoMigliaia(std::uint64_t n);

@@ -91,9 +91,9 @@ int migliore(std::uint64_t s, const std::vector<std::uint64_t>& colonne, int bas
 
 }  // namespace
 
-EsitoVerifica VerificaGaranzia(std::span<const int> numeri, const Sistema& colonne, int sorte, int se,
-                               const RichiestaStop& fermare) {
-  EsitoVerifica e;
+EsitoVerificaGaranzia VerificaGaranzia(std::span<const int> numeri, const Sistema& colonne, int sorte, int se,
+                                       const RichiestaStop& fermare) {
+  EsitoVerificaGaranzia e;
   const Maschere m = maschere(numeri, colonne);
   e.Errore = m.errore;
   const int n = static_cast<int>(m.numeri.size());
@@ -153,7 +153,7 @@ EsitoGaranzie GaranzieSistema(std::span<const int> numeri, const Sistema& colonn
 std::string TestoGaranzia(int sorte, int se) {
   const std::string caso = se == 1 ? "se esce 1 numero" : "se escono " + std::to_string(se) + " numeri";
   if (sorte < 1) return "nessuna garanzia " + caso;
-  return std::string(NomeSorte(sorte)) + " " + caso;
+  return SorteInTesto(sorte) + " " + caso;
 }
 
 }  // namespace ruotario

@@ -19,7 +19,7 @@ inline constexpr int kMassimoNumeriVerifica = 64;
 // Polled during long runs: true asks the run to stop.
 using RichiestaStop = std::function<bool()>;
 
-struct EsitoVerifica {
+struct EsitoVerificaGaranzia {
   bool Verificata = false;
   bool Fermata = false;            // stopped before the end: nothing is proved
   std::uint64_t Combinazioni = 0;  // C(n, m): the cases, all looked at when verified
@@ -29,8 +29,8 @@ struct EsitoVerifica {
 
 // Whether every choice of `se` of `numeri` has a ticket holding at least
 // `sorte` of them. Numbers of the tickets outside `numeri` play no part.
-EsitoVerifica VerificaGaranzia(std::span<const int> numeri, const Sistema& colonne, int sorte, int se,
-                               const RichiestaStop& fermare = {});
+EsitoVerificaGaranzia VerificaGaranzia(std::span<const int> numeri, const Sistema& colonne, int sorte, int se,
+                                       const RichiestaStop& fermare = {});
 
 // The strongest guarantee when `Se` of the numbers are drawn.
 struct GaranziaSe {

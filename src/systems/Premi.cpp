@@ -76,7 +76,7 @@ PremiLetti PremiDaTesto(std::string_view testo, const std::string& file) {
       return;
     }
     for (int s = 1; s <= 5; ++s) {
-      if (voce != NomeSorte(s)) continue;
+      if (voce != SorteInTesto(s)) continue;
       const auto v = cifra(valore);
       if (!v || *v <= 0.0) {
         r.Errore = dove + "il premio è un numero maggiore di zero";
@@ -91,7 +91,7 @@ PremiLetti PremiDaTesto(std::string_view testo, const std::string& file) {
   if (r.Errore.empty()) {
     for (int s = 1; s <= 5 && r.Errore.empty(); ++s)
       if (!visto[static_cast<std::size_t>(s)])
-        r.Errore = nome + ": manca la voce del premio \"" + std::string(NomeSorte(s)) + "\"";
+        r.Errore = nome + ": manca la voce del premio \"" + SorteInTesto(s) + "\"";
     if (r.Errore.empty() && !ritenuta) r.Errore = nome + ": manca la ritenuta";
     if (r.Errore.empty() && p.Fonte.empty()) r.Errore = nome + ": manca la fonte dei premi";
     if (r.Errore.empty() && p.ValidoDal.empty()) r.Errore = nome + ": manca la data da cui valgono (Valido dal)";

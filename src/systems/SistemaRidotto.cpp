@@ -43,9 +43,9 @@ std::string ControllaRiduzione(const ParametriRiduzione& p) {
   if (std::string e = ControllaPerColonna(n, p.PerColonna); !e.empty()) return e;
   if (p.Sorte < 2 || p.Sorte > 5) return "la garanzia va dall'ambo (2) alla cinquina (5)";
   if (p.Sorte > p.PerColonna)
-    return "una colonna da " + std::to_string(p.PerColonna) + " numeri non può dare " + std::string(NomeSorte(p.Sorte));
+    return "una colonna da " + std::to_string(p.PerColonna) + " numeri non può dare " + SorteInTesto(p.Sorte);
   if (p.Se < p.Sorte || p.Se > 5)
-    return "la garanzia di " + std::string(NomeSorte(p.Sorte)) + " vale se escono da " + std::to_string(p.Sorte) +
+    return "la garanzia di " + SorteInTesto(p.Sorte) + " vale se escono da " + std::to_string(p.Sorte) +
            " a 5 numeri, non " + std::to_string(p.Se);
   if (p.Se > n) return "non possono uscire " + std::to_string(p.Se) + " di " + std::to_string(n) + " numeri";
   return {};

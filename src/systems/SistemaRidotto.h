@@ -37,7 +37,7 @@ struct EsitoRiduzione {
   std::string Errore;  // nothing was built
   Sistema Colonne;     // each ascending, in lexicographic order
   std::string Metodo;  // the design used, or the search and its seed
-  EsitoVerifica Verifica;
+  EsitoVerificaGaranzia Verifica;
   // Only for m = t, a covering design C(n, k, t): Schönheim's bound and the
   // smallest size published, when known.
   std::optional<std::uint64_t> LimiteInferiore;

@@ -43,7 +43,7 @@ EsitoSviluppo SviluppoIntegrale(std::span<const int> numeri, int k) {
 
 namespace ruotario {
 
-std::optional<EsitoVerifica> GaranziaIntegrale(std::span<const int> numeri, int k, const Sistema& colonne) {
+std::optional<EsitoVerificaGaranzia> GaranziaIntegrale(std::span<const int> numeri, int k, const Sistema& colonne) {
   constexpr int kMassimoNumeriProvati = 40;
   if (numeri.size() > static_cast<std::size_t>(kMassimoNumeriProvati)) return std::nullopt;
   const int t = std::min({k, 5, static_cast<int>(numeri.size())});

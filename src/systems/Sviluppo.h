@@ -27,7 +27,7 @@ EsitoSviluppo SviluppoIntegrale(std::span<const int> numeri, int k);
 // The guarantee an integral system gives by construction, sorte min(k, 5) if
 // as many of its numbers come out, proved like any other; nullopt above 40
 // numbers, where the check is left out.
-std::optional<EsitoVerifica> GaranziaIntegrale(std::span<const int> numeri, int k, const Sistema& colonne);
+std::optional<EsitoVerificaGaranzia> GaranziaIntegrale(std::span<const int> numeri, int k, const Sistema& colonne);
 
 // The error of a ticket size for n numbers: "" when 1 <= k <= min(n, 10).
 std::string ControllaPerColonna(int n, int k);

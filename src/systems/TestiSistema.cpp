@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "app/Formato.h"
+#include "forecasts/Previsione.h"
 #include "ritardi/ProbabilitaRitardo.h"
 #include "systems/Combinatoria.h"
 
@@ -19,14 +20,8 @@ std::string conSeparatore(std::string s, char separatore) {
   return s;
 }
 
-std::string nomeSorte(int t) {
-  std::string s(NomeSorte(t));
-  if (!s.empty()) s[0] = static_cast<char>(s[0] - 'a' + 'A');
-  return s;
-}
-
 std::string premio(const TabellaPremi& p, int sorte, char sep) {
-  return std::string(NomeSorte(sorte)) + " " + TestoGenerale(p.Moltiplicatore[static_cast<std::size_t>(sorte)], sep);
+  return SorteInTesto(sorte) + " " + TestoGenerale(p.Moltiplicatore[static_cast<std::size_t>(sorte)], sep);
 }
 
 }  // namespace
@@ -62,7 +57,7 @@ TabellaSistema TabellaGaranzie(const EsitoGaranzie& e) {
   for (const GaranziaSe& g : e.Garanzie) {
     std::string esempio;
     for (const int n : g.Controesempio) esempio += (esempio.empty() ? "" : " ") + std::to_string(n);
-    t.Righe.push_back({std::to_string(g.Se), g.Sorte > 0 ? std::string(NomeSorte(g.Sorte)) : "nessuna",
+    t.Righe.push_back({std::to_string(g.Se), g.Sorte > 0 ? SorteInTesto(g.Sorte) : "nessuna",
                        std::to_string(g.Combinazioni), esempio});
   }
   return t;
@@ -71,7 +66,7 @@ TabellaSistema TabellaGaranzie(const EsitoGaranzie& e) {
 TabellaSistema TabellaTotaliSpoglio(const EsitoSpoglio& e, char sep) {
   TabellaSistema t{{"Sorte", "Prove", "Vincite", "Attese", "Costo", "Lordo", "Netto", "Saldo", "Saldo atteso"}, {}};
   for (const FigureSorte& f : e.Sorti)
-    t.Righe.push_back({nomeSorte(f.Sorte), intero(f.Prove), intero(f.Vincite),
+    t.Righe.push_back({std::string(NomeSorte(f.Sorte)), intero(f.Prove), intero(f.Vincite),
                        TestoCifre(f.VinciteAttese, sep), TestoEuro(f.Costo, sep), TestoEuro(f.Lordo, sep),
                        TestoEuro(f.Netto, sep), TestoEuro(f.Saldo(), sep), TestoEuro(f.SaldoAtteso(), sep)});
   t.Righe.push_back({"Totale", "", intero(e.Vincite), "", TestoEuro(e.Costo, sep), TestoEuro(e.Lordo, sep),
@@ -86,8 +81,8 @@ TabellaSistema TabellaColonneSpoglio(const EsitoSpoglio& e, char sep) {
   for (std::size_t c = 0; c < e.Colonne.size(); ++c) {
     const SpoglioColonna& s = e.Colonne[c];
     for (const FigureSorte& f : s.Sorti)
-      t.Righe.push_back({std::to_string(c + 1), TestoColonna(s.Numeri), nomeSorte(f.Sorte), intero(f.Vincite),
-                         TestoCifre(f.VinciteAttese, sep), TestoPercento(f.Coda, sep),
+      t.Righe.push_back({std::to_string(c + 1), TestoColonna(s.Numeri), std::string(NomeSorte(f.Sorte)),
+                         intero(f.Vincite), TestoCifre(f.VinciteAttese, sep), TestoPercento(f.Coda, sep),
                          TestoEuro(f.Costo, sep), TestoEuro(f.Lordo, sep), TestoEuro(f.Netto, sep),
                          TestoEuro(f.Saldo(), sep), TestoEuro(f.SaldoAtteso(), sep)});
   }
@@ -105,7 +100,7 @@ TabellaSistema TabellaGiocateSpoglio(const EsitoSpoglio& e, const ArchivioEstraz
   return t;
 }
 
-std::string TestoVerifica(const EsitoVerifica& v) {
+std::string TestoVerifica(const EsitoVerificaGaranzia& v) {
   if (v.Verificata) return "garanzia verificata su tutte le " + TestoMigliaia(v.Combinazioni) + " combinazioni";
   std::string esempio;
   for (const int n : v.Controesempio) esempio += (esempio.empty() ? "" : " ") + std::to_string(n);

@@ -31,7 +31,7 @@ TabellaSistema TabellaColonneSpoglio(const EsitoSpoglio& e, char separatore = '.
 TabellaSistema TabellaGiocateSpoglio(const EsitoSpoglio& e, const ArchivioEstrazioni& archivio, char separatore = '.');
 
 // "garanzia verificata su tutte le 45 combinazioni"
-std::string TestoVerifica(const EsitoVerifica& v);
+std::string TestoVerifica(const EsitoVerificaGaranzia& v);
 // "Limite inferiore (Schönheim): 17 - migliore noto: 17 (Fort e Hedlund ...)",
 // or what holds when no bound applies.
 std::string TestoLimiti(const EsitoRiduzione& e);

@@ -17,13 +17,13 @@ const Sistema kFano = {{1, 2, 4}, {2, 3, 5}, {3, 4, 6}, {4, 5, 7}, {1, 5, 6}, {2
 const std::vector<int> kSette = {1, 2, 3, 4, 5, 6, 7};
 
 TEST(VerificaGaranzia, FindsThePairsATicketLessLeavesOut) {
-  const EsitoVerifica intera = VerificaGaranzia(kSette, kFano, 2, 2);
+  const EsitoVerificaGaranzia intera = VerificaGaranzia(kSette, kFano, 2, 2);
   EXPECT_TRUE(intera.Verificata);
   EXPECT_EQ(intera.Combinazioni, 21u);
 
   // Without {1, 2, 4} the pairs 1-2, 1-4, 2-4 are in no ticket: 1-2 comes first.
   Sistema senza(kFano.begin() + 1, kFano.end());
-  const EsitoVerifica e = VerificaGaranzia(kSette, senza, 2, 2);
+  const EsitoVerificaGaranzia e = VerificaGaranzia(kSette, senza, 2, 2);
   EXPECT_FALSE(e.Verificata);
   EXPECT_EQ(e.Controesempio, (std::vector<int>{1, 2}));
   senza.push_back({1, 2, 5});

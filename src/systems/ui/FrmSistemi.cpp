@@ -17,6 +17,7 @@
 #include "app/ui/Controlli.h"
 #include "app/ui/Servizi.h"
 #include "archive/ArchivioEstrazioni.h"
+#include "forecasts/Previsione.h"
 #include "print/ui/StampaGriglia.h"
 #include "spy/ui/FinestraSpia.h"
 #include "spy/ui/Griglia90.h"
@@ -79,8 +80,7 @@ void FrmSistemi::costruisci() {
   perColonna_->setCurrentIndex(kPerColonnaPredefinito - 1);
   garanzia_ = NuovoElenco("cmbGaranzia", gruppoSistema);
   for (int t = 2; t <= 5; ++t) {
-    std::string nome(NomeSorte(t));
-    nome[0] = static_cast<char>(nome[0] - 'a' + 'A');
+    const std::string nome(NomeSorte(t));
     garanzia_->addItem(testo(nome));
   }
   se_ = NuovoElenco("cmbSe", gruppoSistema);

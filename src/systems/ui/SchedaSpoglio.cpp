@@ -18,6 +18,7 @@
 #include "app/NumeriLotto.h"
 #include "app/ui/Controlli.h"
 #include "app/ui/Servizi.h"
+#include "forecasts/Previsione.h"
 #include "print/ui/StampaGriglia.h"
 #include "print/ui/VistaGrafico.h"
 #include "spy/ui/FinestraSpia.h"
@@ -94,8 +95,7 @@ void SchedaSpoglio::costruisci() {
   giocata->addWidget(stampa_);
   auto* sorti = new QHBoxLayout;
   for (int t = 1; t <= 5; ++t) {
-    std::string nome(NomeSorte(t));
-    nome[0] = static_cast<char>(nome[0] - 'a' + 'A');
+    const std::string nome(NomeSorte(t));
     sorti_[static_cast<std::size_t>(t)] = casella(("ChSorte_" + std::to_string(t)).c_str(), testo(nome), scelte);
     sorti->addWidget(sorti_[static_cast<std::size_t>(t)]);
   }

@@ -94,6 +94,12 @@ std::optional<std::vector<int>> Argomenti::elencoInteri(std::string_view nome, i
   return elenco;
 }
 
+std::optional<std::string> Argomenti::sottocomando() {
+  if (parole_.empty() || prese_[0] || parole_[0].rfind('-', 0) == 0) return std::nullopt;
+  prese_[0] = true;
+  return parole_[0];
+}
+
 std::optional<std::string> Argomenti::posizionale() {
   for (std::size_t i = 0; i < parole_.size(); ++i) {
     if (prese_[i] || (parole_[i].size() > 1 && parole_[i][0] == '-')) continue;

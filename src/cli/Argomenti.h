@@ -37,6 +37,8 @@ class Argomenti {
   std::optional<int> interoOpzionale(std::string_view nome, int minimo, int massimo);
   // Comma-separated whole numbers, each in [minimo, massimo].
   std::optional<std::vector<int>> elencoInteri(std::string_view nome, int minimo, int massimo);
+  // The first word when it is not an option: the subcommand of a command that has them.
+  std::optional<std::string> sottocomando();
   // The first word not taken that is not an option (a file name, or "-"); take the options first.
   std::optional<std::string> posizionale();
   // Throws on any option not taken.

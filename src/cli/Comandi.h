@@ -23,6 +23,7 @@ int ComandoKostanti(Argomenti& a, std::ostream& out, std::ostream& err);
 int ComandoMiglioreAmbata(Argomenti& a, std::ostream& out, std::ostream& err);
 int ComandoAbbinamenti(Argomenti& a, std::ostream& out, std::ostream& err);
 int ComandoRitardi(Argomenti& a, std::ostream& out, std::ostream& err);
+int ComandoSistema(Argomenti& a, std::ostream& out, std::ostream& err);
 int ComandoPrevisioni(Argomenti& a, std::ostream& out, std::ostream& err);
 int ComandoVerificaMetodo(Argomenti& a, std::ostream& out, std::ostream& err);
 

@@ -150,6 +150,27 @@ constexpr VoceComando kComandi[] = {
      "  (da 0 a 1; nel testo e nel CSV in percentuale).\n"
      "  Attesi: quante voci delle ruote studiate ci si attende per caso con un ritardo almeno pari:\n"
      "  le voci per ruota (90, 4005, 117480 o 1) per il numero di ruote per la probabilità.\n"},
+    {"sistema", ComandoSistema, "sistemi: sviluppo integrale, sistema ridotto con garanzia verificata, spoglio",
+     "  sviluppa --numeri LISTA --per K [--posta S]\n"
+     "      tutte le colonne di K numeri (1..10) dei numeri indicati (per esempio 1-10,23,45)\n"
+     "  riduci --numeri LISTA --per K [--garanzia T] [--se M] [--seme N] [--sforzo N] [--posta S]\n"
+     "      meno colonne con la garanzia: sorte T (2..5, predefinita 2) se escono M dei numeri\n"
+     "      (T..5, predefinito T), provata su ogni caso; al massimo 40 numeri. Il seme (predefinito 1)\n"
+     "      rende la ricerca ripetibile; --sforzo in milioni di passi (predefinito 20)\n"
+     "  garanzia [FILE] [--numeri LISTA] [--garanzia T [--se M]]\n"
+     "      la garanzia più forte del sistema per ogni quantità di numeri estratti, con un controesempio\n"
+     "      per la sorte successiva; con --garanzia verifica quella sola (stato di uscita 1 se non vale)\n"
+     "  spoglio [FILE] [--ruote LISTA|tutte] [--inizio N] [--fine N] [--colpi 1..99] [--posta S]\n"
+     "          [--sorti LISTA] [--premi FILE] [--giocate] [--archivio FILE]\n"
+     "      il sistema giocato sulle estrazioni: ogni giocata dura --colpi estrazioni, una posta per\n"
+     "      colonna, sorte e colpo; vincite, costo, lordo, netto e saldo con i valori attesi per caso\n"
+     "      (p = probabilità di vincere altrettante volte o più per caso). Sorti predefinite: dall'ambo\n"
+     "      alla lunghezza della colonna. Premi e ritenuta da premi.txt nella cartella dei dati.\n"
+     "      Con --giocate anche la tabella di ogni giocata (nel CSV al posto di quella delle colonne)\n"
+     "  [--formato testo|csv|json]\n"
+     "  FILE (o lo standard input se manca o è -): una colonna per riga, i numeri separati da spazi;\n"
+     "  le righe che iniziano con # sono note. Nel testo sviluppa e riduci scrivono proprio così le\n"
+     "  colonne (riassunto in note #); in JSON le colonne sono l'elenco Colonne.\n"},
     {"previsioni", ComandoPrevisioni, "registro delle previsioni: aggiungi, elenco, salda, elimina",
      "  aggiungi --numeri N1[,N2...] [--ruote NOME[,NOME...]|tutte] [--sorte estratto|ambo|terno|quaterna|cinquina]\n"
      "           [--colpi 1..99] [--origine TESTO] [--nota TESTO]\n"

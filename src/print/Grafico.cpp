@@ -15,6 +15,16 @@ double MassimoGrafico(const Grafico& g) {
   return m;
 }
 
+double MinimoGrafico(const Grafico& g) {
+  double m = 0;
+  for (const auto* serie : {&g.Barre, &g.Linee})
+    for (const SerieGrafico& s : *serie)
+      for (double v : s.Valori) m = std::min(m, v);
+  for (const SogliaGrafico& s : g.Soglie) m = std::min(m, s.Valore);
+  for (const SegnoGrafico& s : g.Segni) m = std::min(m, s.Valore);
+  return m;
+}
+
 double FondoScala(double massimo) {
   if (!(massimo > 0)) return 1;
   const double desiderato = massimo * 1.05;

@@ -43,6 +43,9 @@ struct Grafico {
 
 // The highest value drawn (bars, lines, thresholds and marks); 0 when none.
 double MassimoGrafico(const Grafico& g);
+// The lowest value drawn, or 0 when none is below zero: the value axis starts
+// at 0 unless something goes below it (a balance, a difference).
+double MinimoGrafico(const Grafico& g);
 
 // A round top for the value axis at or above `massimo`: 1, 2 or 5 times a
 // power of ten, a little above it so the tallest bar does not touch the frame.

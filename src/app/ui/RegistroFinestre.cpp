@@ -7,6 +7,7 @@
 #include "forecasts/ui/RegistroFinestrePrevisioni.h"
 #include "ritardi/ui/RegistroRitardi.h"
 #include "spy/ui/RegistroSpia.h"
+#include "systems/ui/RegistroSistemi.h"
 #include "update/ui/RegistroAggiornamento.h"
 
 namespace ruotario {
@@ -20,6 +21,7 @@ void RegistraFinestreProgramma(frmMain& main) {
   RegistraFinestreSpia(main);
   RegistraFinestreKostanti(main);
   RegistraFinestreRitardi(main);
+  RegistraFinestreSistemi(main);
   RegistraFinestrePrevisioni(main);
 }
 

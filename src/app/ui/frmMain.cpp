@@ -140,6 +140,8 @@ void frmMain::creaMenu() {
   // The studies added later sit right after the spy studies, before the view menu.
   QMenu* ritardi = menuPrincipale(QStringLiteral("mnuRitardi"), QStringLiteral("&Ritardi"));
   voceFinestra(ritardi, QStringLiteral("mnuRitardiFrequenze"), QStringLiteral("Ritardi e &frequenze"));
+  QMenu* sistemi = menuPrincipale(QStringLiteral("mnuSistemi"), QStringLiteral("&Sistemi"));
+  voceFinestra(sistemi, QStringLiteral("mnuSistemiGioco"), QStringLiteral("Sistemi &integrali e ridotti"));
 
   QMenu* previsioni = menuPrincipale(QStringLiteral("mnuPrevisioni"), QStringLiteral("&Previsioni"));
   voceFinestra(previsioni, QStringLiteral("mnuPrevisioniRegistro"), QStringLiteral("Registro e &verifica dei metodi"));

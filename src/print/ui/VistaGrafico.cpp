@@ -69,10 +69,14 @@ QCategoryAxis* asseCategorie(const Grafico& g, int larghezza) {
 
 QValueAxis* asseValori(const Grafico& g) {
   auto* asse = new QValueAxis;
-  const double cima = FondoScala(MassimoGrafico(g));
-  asse->setRange(0, cima);
+  const double minimo = MinimoGrafico(g);
+  // Below zero (a balance): from the lowest to the highest value, round ticks.
+  const double fondo = minimo < 0 ? minimo * 1.05 : 0.0;
+  const double cima = minimo < 0 && MassimoGrafico(g) <= 0 ? 0.0 : FondoScala(MassimoGrafico(g));
+  asse->setRange(fondo, cima);
   asse->setTickCount(6);
-  asse->setLabelFormat(cima >= 5 ? QStringLiteral("%.0f") : QStringLiteral("%.1f"));
+  if (minimo < 0) asse->applyNiceNumbers();
+  asse->setLabelFormat(std::max(cima, -fondo) >= 5 ? QStringLiteral("%.0f") : QStringLiteral("%.1f"));
   asse->setTitleText(testo(g.TitoloAsseY));
   return asse;
 }

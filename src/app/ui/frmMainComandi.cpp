@@ -89,12 +89,15 @@ QWidget* frmMain::apriFinestra(const QString& nomeAzione) {
   finestre_.ricorda(nomeAzione, w);
 
   if (v->modo == Modo::Figlia) {
+    // A window that chose its own size keeps it (its frame around it), else it takes its size hint.
+    const QSize voluta = w->testAttribute(Qt::WA_Resized) ? w->size() : QSize();
     QMdiSubWindow* sub = area_->addSubWindow(w);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(w->windowIcon().isNull() ? windowIcon() : w->windowIcon());
     // A window that closes itself (its own "Chiudi") takes its frame with it.
     connect(w, &QObject::destroyed, sub, [sub] { sub->close(); });
     sub->show();
+    if (voluta.isValid()) sub->resize(voluta + sub->size() - w->size());
     entraNellArea(sub);
     area_->setActiveSubWindow(sub);
     return w;

@@ -72,7 +72,7 @@ FrmPrevisioni::FrmPrevisioni(QWidget* parent) : QWidget(parent) {
   verifica_ = new SchedaVerifica(schede_);
   schede_->addTab(verifica_, QStringLiteral("Verifica metodo"));
   (new QVBoxLayout(this))->addWidget(schede_);
-  resize(1000, 620);
+  resize(1300, 720);
   Aggiorna();
 }
 

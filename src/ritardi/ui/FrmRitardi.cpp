@@ -23,6 +23,7 @@
 #include "app/Ambiente.h"
 #include "app/ui/Controlli.h"
 #include "app/ui/Servizi.h"
+#include "forecasts/ui/SalvaPrevisione.h"
 #include "print/ui/MenuTabella.h"
 #include "print/ui/VistaGrafico.h"
 #include "ritardi/Tabellone.h"
@@ -218,6 +219,7 @@ QWidget* FrmRitardi::pannelloScelte() {
     comandi->addWidget(pulsanti[i].first, static_cast<int>(i / 2), static_cast<int>(i % 2));
     connect(pulsanti[i].first, &QPushButton::clicked, this, pulsanti[i].second);
   }
+  comandi->addWidget(PulsanteSalvaPrevisione(this, [this] { return Proposta(); }), 2, 1);
 
   auto* colonna = new QVBoxLayout(pannello);
   colonna->setContentsMargins(0, 0, 4, 0);

@@ -23,6 +23,7 @@ class QTabWidget;
 
 namespace ruotario {
 
+struct PropostaPrevisione;
 class TabellaRitardi;
 class VistaGrafico;
 class VistaTabellone;
@@ -50,6 +51,9 @@ class FrmRitardi : public QWidget {
   void EsportaCsv();
   // "?": what the figures and the shades mean.
   void Aiuto();
+  // What "Salva previsione" proposes: the numbers of the selected row (of the
+  // top row when none is), as an estratto on its wheel.
+  PropostaPrevisione Proposta() const;
   // Finds the number, pair or triple typed in the search box.
   void Cerca();
   // Shows in the chart tab the history of item `indice` of kind `tipo` on `ruota`.

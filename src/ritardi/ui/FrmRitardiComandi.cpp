@@ -13,6 +13,7 @@
 #include "app/Ambiente.h"
 #include "app/ui/Controlli.h"
 #include "app/ui/Servizi.h"
+#include "forecasts/ui/SalvaPrevisione.h"
 #include "print/ui/MenuTabella.h"
 #include "print/ui/StampaGriglia.h"
 #include "print/ui/VistaGrafico.h"
@@ -268,6 +269,22 @@ void FrmRitardi::Stampa() {
 void FrmRitardi::Copia() {
   CopiaTabella(schede_->currentIndex() == SchedaTabellone ? tabellone_->Modello()->TestoTabella()
                                                           : tabella_->Modello()->TestoTabella());
+}
+
+PropostaPrevisione FrmRitardi::Proposta() const {
+  PropostaPrevisione p;
+  const std::vector<VoceRitardo>& voci = tabella_->Modello()->Voci();
+  const QModelIndexList scelte = tabella_->selectionModel()->selectedIndexes();
+  const int riga = scelte.isEmpty() ? 0 : scelte.front().row();
+  if (riga < 0 || riga >= static_cast<int>(voci.size())) return p;
+  const VoceRitardo& voce = voci[static_cast<std::size_t>(riga)];
+  for (int n : voce.Numeri)
+    if (n >= 1 && n <= 90) p.Numeri.push_back(n);
+  // Nazionale and the ten wheels together have no wheel of their own: Bari, to be changed in the dialog.
+  p.Ruota = voce.Ruota >= 1 && voce.Ruota <= kNumeroRuote ? voce.Ruota : 1;
+  p.Origine = windowTitle() + QStringLiteral(" - Ruota: ") + QString::fromStdString(NomeRuotaRitardi(voce.Ruota)) +
+              QStringLiteral(" - Estrazioni: ") + inizio_->currentText() + QStringLiteral(" / ") + fine_->currentText();
+  return p;
 }
 
 void FrmRitardi::EsportaCsv() {

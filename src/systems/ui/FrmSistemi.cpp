@@ -47,6 +47,9 @@ FrmSistemi::FrmSistemi(QWidget* parent) : QWidget(parent) {
   aggiornaScelte();
   inCorso(false);
   mostraColonne({});
+  // Wide enough for every column of the spoglio's tables; the main window
+  // shrinks it to its area on a small screen.
+  resize(1450, 820);
 }
 
 FrmSistemi::~FrmSistemi() {

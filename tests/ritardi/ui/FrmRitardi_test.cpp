@@ -18,6 +18,7 @@
 
 #include "app/Ambiente.h"
 #include "app/ui/frmMain.h"
+#include "forecasts/ui/SalvaPrevisione.h"
 #include "print/ui/VistaGrafico.h"
 #include "ritardi/ui/ModelloRitardi.h"
 #include "ritardi/ui/RegistroRitardi.h"
@@ -80,6 +81,9 @@ class FrmRitardiTest : public QObject {
     f->Tabella()->VaiARiga(1);
     QCOMPARE(colonna(*f, 0), QStringList({"01", "18", "19", "20"}));
     QVERIFY(f->Grafico()->Descrizione().Titolo.starts_with("Bari 18"));
+    // "Salva previsione" proposes the selected row's number on its wheel.
+    QCOMPARE(f->Proposta().Numeri, std::vector<int>{18});
+    QCOMPARE(f->Proposta().Ruota, 1);
     f->NonOrdinare();
     QCOMPARE(colonna(*f, 0, 2), QStringList({"01", "02"}));
     // 3 sits at its own record (4 of 4), 1 does not.

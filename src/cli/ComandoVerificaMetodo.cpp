@@ -5,6 +5,7 @@
 #include "app/Formato.h"
 #include "app/NumeriLotto.h"
 #include "cli/Comandi.h"
+#include "cli/OpzioniKostanti.h"
 #include "cli/Studio.h"
 #include "cli/Tabella.h"
 #include "constants/Kostante.h"
@@ -13,34 +14,6 @@
 namespace ruotario::cli {
 
 namespace {
-
-int posizione(Argomenti& a) {
-  const auto v = a.valore("--posizione");
-  if (!v || *v == "tutte" || *v == "TUTTE") return 0;
-  return interoDa(*v, "--posizione", 1, 5);
-}
-
-// The constants method's ambate, as the kostanti command takes them.
-void leggiAmbate(Argomenti& a, ParametriStatistica& p) {
-  const auto kostante = a.valore("--kostante");
-  const auto ambate = a.elencoInteri("--ambate", 0, 90);
-  if (kostante && ambate) throw ErroreUso("--kostante e --ambate non possono essere usate insieme");
-  if (ambate) {
-    if (ambate->size() > 3) throw ErroreUso("--ambate accetta al massimo tre numeri");
-    p.Ambata[0] = (*ambate)[0];
-    p.Ambata[1] = ambate->size() > 1 ? (*ambate)[1] : Vertibile((*ambate)[0]);
-    p.Ambata[2] = ambate->size() > 2 ? (*ambate)[2] : 1;
-  } else {
-    const std::string testo = kostante.value_or("200");
-    interoDa(testo, "--kostante", 1, 800);
-    const AmbateProposte proposte = AmbateDaKostante(testo);
-    p.Ambata = {proposte.Principale, proposte.Secondaria, 1};
-  }
-  if (const auto attive = a.elencoInteri("--attive", 1, 3)) {
-    p.Attiva = {false, false, false};
-    for (int i : *attive) p.Attiva[static_cast<std::size_t>(i - 1)] = true;
-  }
-}
 
 std::string numeri(const std::vector<int>& v) {
   std::string t;
@@ -66,12 +39,12 @@ int ComandoVerificaMetodo(Argomenti& a, std::ostream& out, std::ostream& err) {
   const auto fine = a.interoOpzionale("--fine", 1, kMassimoRecord);
   if (p.Metodo == MetodoVerifica::Spia) {
     p.Spia.NumeriSpia = {a.intero("--spia", 1, 1, 90), 0, 0};
-    p.Spia.Posizione = posizione(a);
+    p.Spia.Posizione = LeggiPosizione(a);
     p.Spia.SortiteUniche = !a.flag("--tutte-le-sortite");
   } else if (p.Metodo == MetodoVerifica::Kostanti) {
     p.Kostanti.NumeroSpia = a.intero("--spia", 1, 1, 90);
-    p.Kostanti.Posizione = posizione(a);
-    leggiAmbate(a, p.Kostanti);
+    p.Kostanti.Posizione = LeggiPosizione(a);
+    LeggiAmbate(a, p.Kostanti);
     if (!AlmenoUnaAttiva(p.Kostanti)) throw ErroreUso("nessuna ambata attiva (--attive)");
   } else if (p.Metodo == MetodoVerifica::Zevedive) {
     const auto top = a.interoOpzionale("--top", 1, 90);

@@ -15,12 +15,6 @@ namespace ruotario::cli {
 
 namespace {
 
-int posizione(Argomenti& a) {
-  const auto v = a.valore("--posizione");
-  if (!v || *v == "tutte" || *v == "TUTTE") return 0;
-  return interoDa(*v, "--posizione", 1, 5);
-}
-
 nlohmann::ordered_json jsonTabella(const TabellaNumeri& t) {
   auto righe = nlohmann::ordered_json::array();
   for (int n = 1; n <= 90; ++n) {
@@ -48,17 +42,13 @@ void aggiungiRighe(Tabella& t, const char* nome, const TabellaNumeri& numeri, bo
 
 }  // namespace
 
-bool LeggiOpzioniKostanti(Argomenti& a, std::ostream& err, OpzioniKostanti& o) {
-  o.Percorso = a.archivio();
-  o.FormatoUscita = a.formato();
-  ParametriStatistica& p = o.Parametri;
-  p.Ruota = a.ruota();
-  p.NumeroSpia = a.intero("--spia", 1, 1, 90);
-  p.Posizione = posizione(a);
-  p.Colpi = a.intero("--colpi", 9, 1, 99);
-  const auto inizio = a.interoOpzionale("--inizio", 1, kMassimoRecord);
-  const auto fine = a.interoOpzionale("--fine", 1, kMassimoRecord);
+int LeggiPosizione(Argomenti& a) {
+  const auto v = a.valore("--posizione");
+  if (!v || *v == "tutte" || *v == "TUTTE") return 0;
+  return interoDa(*v, "--posizione", 1, 5);
+}
 
+void LeggiAmbate(Argomenti& a, ParametriStatistica& p) {
   const auto kostante = a.valore("--kostante");
   const auto ambate = a.elencoInteri("--ambate", 0, 90);
   if (kostante && ambate) throw ErroreUso("--kostante e --ambate non possono essere usate insieme");
@@ -78,6 +68,20 @@ bool LeggiOpzioniKostanti(Argomenti& a, std::ostream& err, OpzioniKostanti& o) {
     p.Attiva = {false, false, false};
     for (int i : *attive) p.Attiva[static_cast<std::size_t>(i - 1)] = true;
   }
+}
+
+bool LeggiOpzioniKostanti(Argomenti& a, std::ostream& err, OpzioniKostanti& o) {
+  o.Percorso = a.archivio();
+  o.FormatoUscita = a.formato();
+  ParametriStatistica& p = o.Parametri;
+  p.Ruota = a.ruota();
+  p.NumeroSpia = a.intero("--spia", 1, 1, 90);
+  p.Posizione = LeggiPosizione(a);
+  p.Colpi = a.intero("--colpi", 9, 1, 99);
+  const auto inizio = a.interoOpzionale("--inizio", 1, kMassimoRecord);
+  const auto fine = a.interoOpzionale("--fine", 1, kMassimoRecord);
+
+  LeggiAmbate(a, p);
 
   const auto caricato = CaricaArchivioStudio(o.Percorso, err);
   if (!caricato) return false;

@@ -20,6 +20,11 @@ struct OpzioniKostanti {
   ParametriStatistica Parametri;
 };
 
+// --posizione: 1..5, or 0 for "tutte" (the default).
+int LeggiPosizione(Argomenti& a);
+// --kostante | --ambate and --attive into the statistic's ambate (the constant 200 by default).
+void LeggiAmbate(Argomenti& a, ParametriStatistica& p);
+
 // Reads --archivio, --formato, --ruota, --inizio, --fine, --colpi, --spia,
 // --posizione, --kostante | --ambate and --attive, and loads the archive.
 // Throws ErroreUso on a bad option; false (message on err) when the archive is missing.

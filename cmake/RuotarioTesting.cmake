@@ -1,5 +1,4 @@
 find_package(GTest REQUIRED)
-include(GoogleTest)
 
 set(RUOTARIO_TEST_DATA_DIR ${PROJECT_SOURCE_DIR}/tests/data)
 
@@ -13,7 +12,9 @@ function(add_core_test name)
     RUOTARIO_CLI_PATH="$<TARGET_FILE:ruotario-cli>")
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   add_dependencies(${name} ruotario-cli)
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
+  # One test per executable: listing and starting every case as a process of
+  # its own cost more than the cases themselves.
+  add_test(NAME ${name} COMMAND ${name})
 endfunction()
 
 # add_widget_test(name source...): a QtTest executable over the windows, run offscreen.

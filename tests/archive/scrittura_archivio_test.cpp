@@ -45,6 +45,7 @@ struct SincronizzaProva {
 TEST(ComponiRecord, NormalisesCellsAndFlagsErrors) {
   CelleRuote c;
   for (auto& ruota : c) ruota = {"10", "11", "12", "13", "14"};
+  c[5] = {"90", "1", "45", "89", "2"};  // 1 and 90 are the bounds
   EXPECT_FALSE(ComponiRecord({31, 12, 2025}, c).Errore);
   c[9][4] = "050";  // a leading zero too many keeps the fixed layout
   EXPECT_FALSE(ComponiRecord({31, 12, 2025}, c).Errore);

@@ -56,8 +56,8 @@ GruppoNumeri FrmRitardi::gruppo(bool* valido) const {
   // A listed group by its entry, anything typed as a list of numbers.
   const int i = gruppo_->currentIndex();
   const QString scritto = gruppo_->currentText();
-  const QString spec = i >= 0 && scritto == gruppo_->itemText(i) ? gruppo_->itemData(i).toString() : scritto;
-  const auto g = LeggiGruppo(spec.toStdString());
+  const QString testoGruppo = i >= 0 && scritto == gruppo_->itemText(i) ? gruppo_->itemData(i).toString() : scritto;
+  const auto g = LeggiGruppo(testoGruppo.toStdString());
   if (valido) *valido = g.has_value();
   return g.value_or(GruppoNumeri{});
 }

@@ -19,6 +19,11 @@ namespace {
 
 using Orologio = std::chrono::steady_clock;
 
+bool collegamento(const std::string& percorso) {
+  struct stat st {};
+  return ::lstat(percorso.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
 // Opens the archive for reading and writing, or for reading only when it may
 // not be written (`scrivibile` says which); with CreaSeManca a missing one is
 // created empty (and `creato` says so).
@@ -39,6 +44,10 @@ int apri(const std::string& percorso, AperturaBlocco apertura, bool& creato, boo
     if (fd >= 0) {
       creato = scrivibile = true;
       return fd;
+    }
+    if (errno == EEXIST && collegamento(percorso)) {
+      errno = ENOENT;  // a link to a file that does not exist: nothing is created through it
+      return -1;
     }
     if (errno != EEXIST && errno != EINTR) return -1;
   }
@@ -69,7 +78,10 @@ BloccoArchivio::BloccoArchivio(const std::string& percorso, std::chrono::millise
     int codice = 0;
     const int fd = apri(percorso, apertura, creato, scrivibile, codice);
     if (fd < 0) {
-      errore_ = "impossibile aprire l'archivio " + percorso + ": " + DescrizioneErrno();
+      const int causa = errno;
+      errore_ = "impossibile aprire l'archivio " + percorso + ": " + DescrizioneErrore(causa);
+      if (causa == ENOENT && collegamento(percorso))
+        errore_ += " (è un collegamento simbolico a un file che non esiste: un disco non collegato?)";
       return;
     }
     bool bloccato = false;

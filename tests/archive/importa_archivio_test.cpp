@@ -112,6 +112,12 @@ TEST(ImportaArchivio, ASymbolicLinkStaysALinkAHardLinkIsRefused) {
   EXPECT_EQ(e.Stato, StatoImportazione::Rifiutata);
   EXPECT_TRUE(contiene(e.Messaggio, "collegamenti fisici")) << e.Messaggio;
   EXPECT_EQ(CartellaTemporanea::Leggi(vero), kNuovo);
+
+  // A link to a file that is not there (a disk not plugged in) is refused, not looped over nor written through.
+  fs::remove(s.archivio);
+  fs::create_symlink(s.dir.File("dati/assente.txt"), s.archivio);
+  EXPECT_TRUE(contiene(s.importa(s.scelto).Messaggio, "collegamento simbolico a un file che non esiste"));
+  EXPECT_FALSE(fs::exists(s.dir.File("dati/assente.txt")));
 }
 
 TEST(ImportaArchivio, FailuresLeaveTheArchiveAsItWasAndSaySo) {

@@ -61,12 +61,12 @@ bool stessoFile(int fd, const std::string& percorso) {
          aperto.st_ino == ora.st_ino;
 }
 
-std::string risolto(const std::string& percorso) {
+}  // namespace
+
+std::string PercorsoRisolto(const std::string& percorso) {
   char buf[PATH_MAX];
   return ::realpath(percorso.c_str(), buf) ? std::string(buf) : percorso;
 }
-
-}  // namespace
 
 BloccoArchivio::BloccoArchivio(const std::string& percorso, std::chrono::milliseconds attesa, AperturaBlocco apertura)
     : percorso_(percorso) {
@@ -111,7 +111,7 @@ BloccoArchivio::BloccoArchivio(const std::string& percorso, std::chrono::millise
       creato_ = creato;
       scrivibile_ = scrivibile;
       if (!scrivibile) nonScrivibile_ = DescrizioneErrore(codice);
-      bersaglio_ = risolto(percorso);
+      bersaglio_ = PercorsoRisolto(percorso);
       return;
     }
     // A writer that held the lock replaced or removed the file: start again on

@@ -29,6 +29,10 @@ enum class AperturaBlocco {
   CreaSeManca,  // a missing archive is created empty first (the first draw, an import)
 };
 
+// The file `percorso` names, every symbolic link resolved; the path itself
+// when it cannot be resolved.
+std::string PercorsoRisolto(const std::string& percorso);
+
 class BloccoArchivio {
  public:
   // Takes the lock, waiting at most `attesa` for another program to release it.

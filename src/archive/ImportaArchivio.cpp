@@ -93,11 +93,8 @@ EsitoImportazione ImportaArchivio(const RichiestaImportazione& r) {
     esisteva = !blocco.Creato();
     if (blocco.Collegamenti() > 1)
       return rifiuto(StatoImportazione::Rifiutata,
-                     "Impossibile importare: l'archivio " + r.Archivio + " ha " +
-                         std::to_string(blocco.Collegamenti()) +
-                         " nomi (collegamenti fisici) e sostituirlo staccherebbe gli altri, che resterebbero con il "
-                         "contenuto vecchio. Farne una copia con un nome solo (per esempio con cp) e usare quella. "
-                         "L'archivio dati non è stato modificato.");
+                     "Impossibile importare: " + RifiutoCollegamenti(r.Archivio, blocco.Collegamenti()) +
+                         " L'archivio dati non è stato modificato.");
     if (esisteva) {
       std::string testo;
       if (!blocco.Leggi(testo))

@@ -5,9 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 
 #include "app/Ambiente.h"
@@ -93,13 +91,6 @@ std::optional<PosizioneRiga> trovaRiga(std::string_view testo, int i) {
   return trovata;
 }
 
-std::string rifiutoCollegamenti(const std::string& percorso, nlink_t n) {
-  return "l'archivio " + percorso + " ha " + std::to_string(n) +
-         " nomi (collegamenti fisici): sostituirlo con la versione corretta staccherebbe gli altri nomi, che "
-         "resterebbero con il contenuto vecchio. Farne una copia con un nome solo (per esempio con cp) e usare "
-         "quella.";
-}
-
 std::string rifiutoFormato(int i, std::size_t lunghezza) {
   return "l'estrazione num. " + std::to_string(i) + " non ha il formato a record fissi (" + std::to_string(lunghezza) +
          " caratteri invece di " + std::to_string(kLunghezzaRecord) +
@@ -108,6 +99,12 @@ std::string rifiutoFormato(int i, std::size_t lunghezza) {
 }
 
 }  // namespace
+
+std::string RifiutoCollegamenti(const std::string& percorso, nlink_t n) {
+  return "l'archivio " + percorso + " ha " + std::to_string(n) +
+         " nomi (collegamenti fisici): sostituirlo staccherebbe gli altri nomi, che resterebbero con il contenuto "
+         "vecchio. Farne una copia con un nome solo (per esempio con cp) e usare quella.";
+}
 
 RecordComposto ComponiRecord(const DataEstrazione& data, CelleRuote& celle) {
   RecordComposto esito;
@@ -188,11 +185,10 @@ EsitoScrittura ControllaCorrezione(const std::string& percorso, int i) {
   if (!EsisteFile(percorso)) return errore(prefisso + "l'archivio " + percorso + " non esiste più.");
   if (!LeggiFile(percorso, testo))
     return errore(prefisso + "impossibile leggere l'archivio " + percorso + ": " + DescrizioneErrno());
-  char buf[PATH_MAX];
-  const std::string bersaglio = ::realpath(percorso.c_str(), buf) ? std::string(buf) : percorso;
+  const std::string bersaglio = PercorsoRisolto(percorso);
   struct stat st {};
   if (::stat(bersaglio.c_str(), &st) == 0 && st.st_nlink > 1)
-    return errore(prefisso + rifiutoCollegamenti(percorso, st.st_nlink));
+    return errore(prefisso + RifiutoCollegamenti(percorso, st.st_nlink));
   if (::access(bersaglio.c_str(), W_OK) != 0)
     return errore(prefisso + "l'archivio " + bersaglio + " non si può scrivere (" + DescrizioneErrno() +
                   "). Renderlo scrivibile (per esempio con chmod u+w) e riprovare.");
@@ -217,7 +213,7 @@ EsitoScrittura RiscriviRecord(const std::string& percorso, std::string record, i
   if (!blocco) return errore(prefisso + blocco.Errore());
   if (!blocco.Scrivibile())
     return errore(prefisso + "l'archivio " + percorso + " non si può scrivere: " + blocco.NonScrivibile());
-  if (blocco.Collegamenti() > 1) return errore(prefisso + rifiutoCollegamenti(percorso, blocco.Collegamenti()));
+  if (blocco.Collegamenti() > 1) return errore(prefisso + RifiutoCollegamenti(percorso, blocco.Collegamenti()));
   // What the user corrected must still be there: another program may have
   // changed or replaced the archive since the draw was shown.
   std::string testo;
@@ -238,8 +234,7 @@ EsitoScrittura RiscriviRecord(const std::string& percorso, std::string record, i
 
 EsitoScrittura SostituisciFile(const std::string& percorso, std::string_view contenuto, const std::string& temporaneo) {
   // A symbolic link stays a link: the file it names is the one replaced.
-  char buf[PATH_MAX];
-  const std::string bersaglio = ::realpath(percorso.c_str(), buf) ? std::string(buf) : percorso;
+  const std::string bersaglio = PercorsoRisolto(percorso);
   const std::string tmp = temporaneo.empty() ? bersaglio + ".tmp" : temporaneo;
   // A file replaced keeps its permissions and its owner: a private archive
   // stays private, and one replaced by root stays its user's.

@@ -72,6 +72,9 @@ EsitoScrittura ControllaCorrezione(const std::string& percorso, int i);
 EsitoScrittura RiscriviRecord(const std::string& percorso, std::string record, int i, std::string_view mostrato,
                               std::chrono::milliseconds attesa = kAttesaBlocco);
 
+// Why an archive with `n` names (hard links) is not replaced, in Italian.
+std::string RifiutoCollegamenti(const std::string& percorso, nlink_t n);
+
 // Replaces the whole file with `contenuto` through a temporary file (by default
 // the file's path followed by ".tmp"; it must be on the same file system) and
 // an atomic rename, so the old file stays whole until the new one is complete.

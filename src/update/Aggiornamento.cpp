@@ -193,10 +193,8 @@ EsitoAggiornamento ApplicaAggiornamento(const std::string& archivio, const Lettu
                                                         ". L'archivio non è stato modificato.");
     if (!prova && blocco->Collegamenti() > 1)
       return conLettura(StatoAggiornamento::Errore,
-                        "Impossibile aggiornare: l'archivio " + archivio + " ha " +
-                            std::to_string(blocco->Collegamenti()) +
-                            " nomi (collegamenti fisici) e sostituirlo staccherebbe gli altri. Farne una copia con un "
-                            "nome solo e usare quella. L'archivio non è stato modificato.");
+                        "Impossibile aggiornare: " + RifiutoCollegamenti(archivio, blocco->Collegamenti()) +
+                            " L'archivio non è stato modificato.");
   }
   std::string vecchio;
   std::string errore;

@@ -1,5 +1,7 @@
 #include "update/ScritturaNazionale.h"
 
+#include <algorithm>
+
 #include "app/Ambiente.h"
 #include "archive/ArchivioEstrazioni.h"
 #include "archive/BloccoArchivio.h"
@@ -38,6 +40,26 @@ EsitoScrittura SalvaNazionale(const std::string& archivio, const EstrazioneNazio
   const EsitoUnione u = UnisciNazionale(vecchio, std::span(&record, 1), true);
   if (!u.Cambiato) return {};
   return ScriviNazionale(archivio, esiste ? &vecchio : nullptr, u.Testo);
+}
+
+EsitoScrittura SalvaNazionaleDigitata(const std::string& archivio, const DataEstrazione& data,
+                                      const std::array<std::string, 5>& testi) {
+  if (std::all_of(testi.begin(), testi.end(), [](const std::string& t) { return t.empty(); })) return {};
+  EstrazioneNazionale estrazione{TestoData(data), {}};
+  std::array<bool, 91> visto{};
+  for (std::size_t k = 0; k < testi.size(); ++k) {
+    const std::string& t = testi[k];
+    const bool cifre =
+        !t.empty() && t.size() <= 2 && std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+    const int n = cifre ? std::stoi(t) : 0;
+    if (n < 1 || n > 90 || visto[static_cast<std::size_t>(n)])
+      return {false, "La ruota Nazionale è incompleta o non valida: non è stata salvata."};
+    visto[static_cast<std::size_t>(n)] = true;
+    estrazione.Numeri[k] = n;
+  }
+  const EsitoScrittura s = SalvaNazionale(archivio, estrazione);
+  if (!s) return {false, "La ruota Nazionale non è stata salvata: " + s.Messaggio};
+  return {};
 }
 
 }  // namespace ruotario

@@ -3,6 +3,7 @@
 // previous file is first copied to copiaNazionale.txt, then replaced whole
 // through a temporary file and an atomic rename.
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -22,5 +23,12 @@ EsitoScrittura ScriviNazionale(const std::string& archivio, const std::string* v
 // added in date order, or replacing the record of its date. Writes nothing
 // when the record is already there; refuses when the archive does not exist.
 EsitoScrittura SalvaNazionale(const std::string& archivio, const EstrazioneNazionale& estrazione);
+
+// The Nazionale boxes of the pasted-draw window, saved as above once the draw
+// of `data` is in the archive: nothing when every box is empty, a refusal
+// (writing nothing) unless they hold five different numbers 1..90. Every
+// refusal says that the Nazionale was not saved.
+EsitoScrittura SalvaNazionaleDigitata(const std::string& archivio, const DataEstrazione& data,
+                                      const std::array<std::string, 5>& testi);
 
 }  // namespace ruotario

@@ -189,23 +189,10 @@ void frmmunInserisciNuovaEstrazioneTELEVIDEO::VaiAlSito() {
 }
 
 QString frmmunInserisciNuovaEstrazioneTELEVIDEO::DopoSalvataggio(const DataEstrazione& data) {
-  EstrazioneNazionale nazionale{TestoData(data), {}};
-  std::array<bool, 91> visto{};
-  int vuoti = 0;
-  bool valida = true;
-  for (std::size_t k = 0; k < naz_.size(); ++k) {
-    const QString t = naz_[k]->text().trimmed();
-    const int n = t.toInt();
-    vuoti += t.isEmpty();
-    valida &= !t.isEmpty() && n >= 1 && n <= 90 && !visto[static_cast<std::size_t>(n)];
-    if (valida) visto[static_cast<std::size_t>(n)] = true;
-    nazionale.Numeri[k] = n;
-  }
-  if (vuoti == static_cast<int>(naz_.size())) return {};
-  if (!valida) return QStringLiteral("\nLa ruota Nazionale è incompleta o non valida: non è stata salvata.");
-  const EsitoScrittura s = SalvaNazionale(Stato().ArchivePath, nazionale);
-  return s ? QString()
-           : QStringLiteral("\nLa ruota Nazionale non è stata salvata: ") + QString::fromStdString(s.Messaggio);
+  std::array<std::string, 5> testi;
+  for (std::size_t k = 0; k < naz_.size(); ++k) testi[k] = naz_[k]->text().trimmed().toStdString();
+  const EsitoScrittura s = SalvaNazionaleDigitata(Stato().ArchivePath, data, testi);
+  return s ? QString() : QLatin1Char('\n') + QString::fromStdString(s.Messaggio);
 }
 
 }  // namespace ruotario

@@ -202,14 +202,17 @@ EsitoAggiornamento ApplicaAggiornamento(const std::string& archivio, const Lettu
     return conLettura(StatoAggiornamento::Errore,
                       "Impossibile leggere l'archivio " + archivio + ": " + DescrizioneErrno() + ".");
   const auto vecchioNaz = leggiNazionale(PercorsoNazionale(archivio), errore);
-  if (!errore.empty()) return conLettura(StatoAggiornamento::Errore, errore);
+  if (!errore.empty()) {
+    if (blocco) blocco->Rimuovi();
+    return conLettura(StatoAggiornamento::Errore, errore);
+  }
 
   e.Archivio = UnisciArchivio(vecchio, record, opzioni, lettura.DateScartate);
   e.Nazionale = UnisciNazionale(vecchioNaz.value_or(""), recordNaz, opzioni.Sostituisci, lettura.DateScartate);
+  const bool conflitti = e.Archivio.ConflittiAperti() || e.Nazionale.ConflittiAperti();
   // An archive created only to be locked goes again when nothing is written to it.
-  if (blocco && blocco->Creato() && (prova || !e.Archivio.Cambiato)) blocco->Rimuovi();
-  if (e.Archivio.ConflittiAperti() || e.Nazionale.ConflittiAperti())
-    return conLettura(StatoAggiornamento::Conflitti, {});
+  if (blocco && blocco->Creato() && (prova || conflitti || !e.Archivio.Cambiato)) blocco->Rimuovi();
+  if (conflitti) return conLettura(StatoAggiornamento::Conflitti, {});
   if (!e.Archivio.Cambiato && !e.Nazionale.Cambiato) return conLettura(StatoAggiornamento::GiaAggiornato, {});
   if (prova) return conLettura(StatoAggiornamento::Aggiornato, {});
   errore = scrivi(*blocco, vecchio, e.Archivio, vecchioNaz, e.Nazionale, e);

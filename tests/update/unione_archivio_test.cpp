@@ -62,6 +62,12 @@ TEST(UnioneArchivio, AConflictWritesNothingUnlessReplaced) {
   EXPECT_EQ(e.Stato, StatoAggiornamento::Aggiornato);
   EXPECT_EQ(e.Archivio.Sostituite, 1);
   EXPECT_EQ(c.leggi("estrazioni.txt"), Unisci({kRecA, kRecB, kRecC}));
+
+  // A Nazionale conflict while there is no archive yet leaves no empty archive behind.
+  Cartella d;
+  d.dir.Scrivi("nazionale.txt", "04/05/2005|0102030405|");
+  EXPECT_EQ(d.aggiorna({}).Stato, StatoAggiornamento::Conflitti);
+  EXPECT_EQ(d.dir.ContaFile(""), 2);  // the source and nazionale.txt
 }
 
 TEST(UnioneArchivio, AnEarlierMissingDateIsInsertedOnlyOnRequest) {

@@ -8,31 +8,12 @@
 
 #include "app/Formato.h"
 #include "stats/DistribuzioneCaso.h"
+#include "stats/ProbabilitaEstrazione.h"
 
 namespace ruotario {
 
-namespace {
-
-double binomiale(int n, int k) {
-  if (k < 0 || k > n) return 0.0;
-  double c = 1.0;
-  for (int i = 1; i <= k; ++i) c = c * (n - k + i) / i;
-  return c;
-}
-
-}  // namespace
-
-double ProbabilitaColpo(int sorte, int numeri, int estratti) {
-  if (numeri <= 0 || estratti <= 0 || sorte > numeri || sorte > estratti) return 0.0;
-  sorte = std::max(sorte, 1);
-  double p = 0.0;
-  for (int j = sorte; j <= std::min(numeri, estratti); ++j)
-    p += binomiale(numeri, j) * binomiale(90 - numeri, estratti - j);
-  return p / binomiale(90, estratti);
-}
-
 double ProbabilitaVincita(int sorte, int numeri, int ruote, int colpi) {
-  const double q = ProbabilitaColpo(sorte, numeri);
+  const double q = ProbabilitaSorte(numeri, std::max(sorte, 1));
   if (q <= 0.0 || ruote <= 0 || colpi <= 0) return 0.0;
   // 1 - (1 - q)^n without losing small probabilities.
   return -std::expm1(static_cast<double>(ruote) * colpi * std::log1p(-q));

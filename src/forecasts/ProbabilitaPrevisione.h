@@ -10,12 +10,8 @@
 
 namespace ruotario {
 
-// P(at least `sorte` of `numeri` given numbers are among the m drawn) in one
-// draw of one wheel: sum over j >= sorte of C(numeri, j) C(90 - numeri, m - j) / C(90, m).
-double ProbabilitaColpo(int sorte, int numeri, int estratti = 5);
-
-// P(winning within `colpi` draws on `ruote` wheels): 1 - (1 - q)^(ruote * colpi);
-// an estratto on one wheel in c colpi is 1 - (17/18)^c.
+// P(winning within `colpi` draws on `ruote` wheels): 1 - (1 - q)^(ruote * colpi),
+// q = ProbabilitaSorte(numeri, sorte); an estratto on one wheel in c colpi is 1 - (17/18)^c.
 double ProbabilitaVincita(int sorte, int numeri, int ruote, int colpi);
 double ProbabilitaVincita(const Previsione& p);
 

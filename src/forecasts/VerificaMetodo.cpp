@@ -5,7 +5,7 @@
 
 #include "forecasts/MetodiVerifica.h"
 #include "forecasts/SaldaPrevisione.h"
-#include "stats/BaseCaso.h"
+#include "stats/ProbabilitaEstrazione.h"
 
 namespace ruotario {
 

@@ -4,18 +4,9 @@
 #include <charconv>
 #include <cmath>
 
+#include "stats/ProbabilitaEstrazione.h"
+
 namespace ruotario {
-
-namespace {
-
-// C(n, 5) / C(90, 5): five numbers of 90 miss `fuori` given ones.
-double mancano(int fuori) {
-  double q = 1;
-  for (int i = 0; i < 5; ++i) q *= static_cast<double>(90 - fuori - i) / (90 - i);
-  return std::max(q, 0.0);
-}
-
-}  // namespace
 
 double AssenzaPerEstrazione(TipoRitardo c, int posizione, int gruppo) {
   switch (c) {
@@ -24,7 +15,7 @@ double AssenzaPerEstrazione(TipoRitardo c, int posizione, int gruppo) {
     case TipoRitardo::Terno: return kAssenzaTerno;
     case TipoRitardo::Gruppo:
       gruppo = std::clamp(gruppo, 0, 90);
-      return posizione > 0 ? (90.0 - gruppo) / 90.0 : mancano(gruppo);
+      return posizione > 0 ? (90.0 - gruppo) / 90.0 : ProbabilitaMancata(gruppo, 5);
   }
   return 1;
 }

@@ -76,14 +76,6 @@ BaseCasoZevedive BaseCasoStudiZevedive(const EsitoZevedive& esito) {
   return b;
 }
 
-double ProbabilitaMancata(int k, int m) {
-  // C(90-k, m) / C(90, m) = prod_{i<m} (90-k-i) / (90-i).
-  if (k <= 0 || m <= 0) return 1.0;
-  double q = 1.0;
-  for (int i = 0; i < m; ++i) q *= std::max(0, 90 - k - i) / static_cast<double>(90 - i);
-  return q;
-}
-
 int AmbateDistinte(const ParametriStatistica& p) {
   std::array<bool, 91> vista{};
   int k = 0;

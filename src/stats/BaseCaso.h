@@ -14,6 +14,7 @@
 #include "spy/EsitoRicerca.h"
 #include "spy/Zevedive.h"
 #include "stats/DistribuzioneCaso.h"
+#include "stats/ProbabilitaEstrazione.h"
 
 namespace ruotario {
 
@@ -66,9 +67,6 @@ struct BaseCasoKostanti {
   double P = 1.0;                  // P(wins >= observed) by chance
 };
 
-// Probability that a draw of m numbers out of 90 misses k given numbers:
-// C(90-k, m) / C(90, m).
-double ProbabilitaMancata(int k, int m);
 // The active ambate as distinct numbers 1..90 (an ambata "00" or beyond 90 is
 // not a number a random draw can bring, so it is left out).
 int AmbateDistinte(const ParametriStatistica& p);

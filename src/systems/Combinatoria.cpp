@@ -3,40 +3,10 @@
 #include "forecasts/Previsione.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
-#include <limits>
 #include <string>
 
 namespace ruotario {
-
-namespace {
-
-constexpr int kMassimoN = 90;
-
-using Tabella = std::array<std::array<std::uint64_t, kMassimoN + 1>, kMassimoN + 1>;
-
-Tabella calcolaTabella() {
-  Tabella c{};
-  constexpr std::uint64_t kTetto = std::numeric_limits<std::uint64_t>::max();
-  for (int n = 0; n <= kMassimoN; ++n) {
-    c[n][0] = 1;
-    for (int k = 1; k <= n; ++k) {
-      const std::uint64_t a = c[n - 1][k - 1];
-      const std::uint64_t b = c[n - 1][k];
-      c[n][k] = a > kTetto - b ? kTetto : a + b;
-    }
-  }
-  return c;
-}
-
-}  // namespace
-
-std::uint64_t Binomiale(int n, int k) {
-  static const Tabella tabella = calcolaTabella();
-  if (n < 0 || n > kMassimoN || k < 0 || k > n) return 0;
-  return tabella[n][k];
-}
 
 bool ProssimaCombinazione(std::vector<int>& indici, int n) {
   const int k = static_cast<int>(indici.size());

@@ -1,17 +1,15 @@
 #pragma once
-// Counting the combinations of a small set and walking them in order, and the
-// sorti of the game by name.
+// Walking the combinations of a small set in order (their count is Binomiale),
+// and the sorti of the game by name.
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace ruotario {
+#include "stats/ProbabilitaEstrazione.h"
 
-// C(n, k) for 0 <= n <= 90; 0 outside 0 <= k <= n. Values past 2^64 - 1 (only
-// far from the ticket sizes, such as C(90, 45)) are held at UINT64_MAX.
-std::uint64_t Binomiale(int n, int k);
+namespace ruotario {
 
 // Steps `indici` (k ascending positions among 0..n-1) to the next combination in
 // lexicographic order; false, leaving them as they were, after the last one.

@@ -12,18 +12,6 @@ constexpr int kNumeri = 90;
 constexpr int kEstratti = 5;
 }  // namespace
 
-double ProbabilitaEsatta(int k, int j) {
-  if (k < 0 || k > kNumeri || j < 0 || j > k || j > kEstratti || kEstratti - j > kNumeri - k) return 0.0;
-  return static_cast<double>(Binomiale(k, j)) * static_cast<double>(Binomiale(kNumeri - k, kEstratti - j)) /
-         static_cast<double>(Binomiale(kNumeri, kEstratti));
-}
-
-double ProbabilitaSorte(int k, int t) {
-  double p = 0.0;
-  for (int j = std::max(t, 0); j <= std::min(k, kEstratti); ++j) p += ProbabilitaEsatta(k, j);
-  return p;
-}
-
 double ResaAttesa(int sorte, double moltiplicatore) {
   return moltiplicatore * static_cast<double>(Binomiale(kEstratti, sorte)) /
          static_cast<double>(Binomiale(kNumeri, sorte));

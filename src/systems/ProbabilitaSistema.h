@@ -1,17 +1,13 @@
 #pragma once
-// What chance alone gives a ticket: on one wheel five numbers of 90 are drawn,
-// so j of a ticket's k numbers come out with the hypergeometric probability
-// C(k, j) C(90 - k, 5 - j) / C(90, 5), draw after draw and wheel after wheel
-// independently.
+// What chance alone gives a ticket, draw after draw and wheel after wheel
+// independently (one wheel's chances are in ProbabilitaEstrazione.h).
 
 #include <cstdint>
 
+#include "stats/ProbabilitaEstrazione.h"
+
 namespace ruotario {
 
-// P(exactly j of the k numbers are drawn on one wheel).
-double ProbabilitaEsatta(int k, int j);
-// P(the ticket wins sorte t on one wheel): j >= t.
-double ProbabilitaSorte(int k, int t);
 // What a sorte pays back on average for each euro played, on any number of
 // wheels and whatever the ticket size: M(t) C(5, t) / C(90, t) before the withholding.
 double ResaAttesa(int sorte, double moltiplicatore);

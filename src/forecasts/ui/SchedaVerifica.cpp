@@ -16,6 +16,7 @@
 #include "app/NumeriLotto.h"
 #include "app/ui/CaricaRuote.h"
 #include "app/ui/Controlli.h"
+#include "app/ui/Servizi.h"
 #include "constants/Kostante.h"
 #include "print/ui/StampaGriglia.h"
 #include "print/ui/VistaGrafico.h"
@@ -198,6 +199,14 @@ ParametriVerifica SchedaVerifica::Parametri() const {
 
 void SchedaVerifica::Verifica() {
   const ParametriVerifica p = Parametri();
+  if (p.Metodo == MetodoVerifica::Kostanti) {
+    // A mistyped list would otherwise run with no ambata and make no forecast.
+    const auto ambate = NumeriDaTesto(ambate_->text().toStdString());
+    if (!ambate || ambate->empty() || ambate->size() > 3) {
+      messaggi().avviso(this, QStringLiteral("Ambate: da una a tre, numeri da 1 a 90 separati da spazi."));
+      return;
+    }
+  }
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const auto archivio = ArchivioEstrazioni::CaricaArchivio(Stato().ArchivePath);
   esito_ = VerificaMetodo(p, archivio);

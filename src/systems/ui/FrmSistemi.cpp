@@ -233,6 +233,7 @@ void FrmSistemi::Sviluppa() {
     return;
   }
   inCorso(true);
+  inRicerca_ = p;
   avanzamento_->setText(QStringLiteral("Ricerca in corso…"));
   ricerca_.Avvia(
       p,
@@ -256,16 +257,16 @@ void FrmSistemi::AttendiRicerca() {
   const std::optional<EsitoRiduzione> e = ricerca_.Attendi();
   inCorso(false);
   avanzamento_->clear();
-  if (e) mostraRiduzione(*e);
+  if (e) mostraRiduzione(*e, inRicerca_);
   emit ricercaConclusa();
 }
 
-void FrmSistemi::mostraRiduzione(const EsitoRiduzione& e) {
+// `p` are the choices the search ran with: the controls may have changed since.
+void FrmSistemi::mostraRiduzione(const EsitoRiduzione& e, const ParametriRiduzione& p) {
   if (!e.Errore.empty()) {
     messaggi().avviso(this, QStringLiteral("Sistema ridotto impossibile: ") + testo(e.Errore));
     return;
   }
-  const ParametriRiduzione p = Parametri();
   titoloStampa_ = QStringLiteral("Sistema ridotto di %1 numeri in colonne da %2 - garanzia ")
                       .arg(p.Numeri.size())
                       .arg(p.PerColonna) +

@@ -59,7 +59,7 @@ class FrmSistemi : public QWidget {
   void costruisci();
   void aggiornaScelte();
   void mostraColonne(const Sistema& colonne);
-  void mostraRiduzione(const EsitoRiduzione& e);
+  void mostraRiduzione(const EsitoRiduzione& e, const ParametriRiduzione& p);
   void inCorso(bool si);
 
   TabelloneNumeri* tabellone_ = nullptr;
@@ -83,6 +83,7 @@ class FrmSistemi : public QWidget {
   SchedaSpoglio* spoglio_ = nullptr;
   Sistema colonne_;
   QString titoloStampa_;
+  ParametriRiduzione inRicerca_;  // the choices the running search was started with
   RiduzioneInSottofondo ricerca_;
 };
 

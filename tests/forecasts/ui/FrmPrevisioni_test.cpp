@@ -3,6 +3,7 @@
 // and the replay tab driving the replay.
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
@@ -122,6 +123,14 @@ class FrmPrevisioniTest : public QObject {
     QCOMPARE(scheda.findChild<VistaGrafico*>("GraficoVerifica")->Descrizione().Linee.size(), std::size_t(2));
     QVERIFY(scheda.findChild<QLabel*>("lbEsitoVerifica")->text().startsWith("3 previsioni"));
     stampa(scheda, "cmdStampaVerifica");
+
+    // Mistyped ambate are refused, not run as no ambata at all.
+    scheda.findChild<QComboBox*>("cmbMetodo")->setCurrentIndex(static_cast<int>(MetodoVerifica::Kostanti));
+    scheda.findChild<QLineEdit*>("txtAmbate")->setText("2 95");
+    messaggi_.ricevuti.clear();
+    scheda.findChild<QPushButton*>("cmdVerifica")->click();
+    QCOMPARE(messaggi_.ricevuti.size(), 1);
+    QCOMPARE(scheda.Esito().Previsioni.size(), std::size_t(3));
   }
 
  private:

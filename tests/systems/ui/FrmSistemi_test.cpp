@@ -61,6 +61,8 @@ class FrmSistemiTest : public QObject {
     // Ambo if 2 of 7 in tickets of 3: the Fano plane, proved on the 21 pairs.
     clic(f, "cmdSviluppa");
     QVERIFY(!f.findChild<QPushButton*>("cmdSviluppa")->isEnabled());
+    // A choice changed during the search does not relabel the system found.
+    f.findChild<QComboBox*>("cmbGaranzia")->setCurrentIndex(1);
     f.AttendiRicerca();
     QCOMPARE(f.GrigliaColonne()->ContaRighe(), 7);
     QCOMPARE(testo(f, "lbGaranzia"),

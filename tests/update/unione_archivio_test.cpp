@@ -93,6 +93,24 @@ TEST(UnioneArchivio, TheNazionaleOfOneDrawIsStoredInDateOrder) {
   EXPECT_TRUE(SalvaNazionale(archivio, {"07/05/2005", {1, 2, 3, 4, 6}}));
   EXPECT_EQ(CartellaTemporanea::Leggi(dir.File("nazionale.txt")), kNazC + "\r\n07/05/2005|0102030406|");
   EXPECT_EQ(CartellaTemporanea::Leggi(dir.File("copiaNazionale.txt")), kNazC + "\r\n07/05/2005|0102030405|");
+
+  // The boxes as typed: all empty saves nothing; a gap, a repeat, 0, 91 or a
+  // letter refuses and writes nothing; five numbers are stored.
+  const DataEstrazione sabato{9, 5, 2005};
+  EXPECT_TRUE(SalvaNazionaleDigitata(archivio, sabato, {"", "", "", "", ""}));
+  for (const std::array<std::string, 5>& errati : {std::array<std::string, 5>{"1", "2", "3", "4", ""},
+                                                   {"1", "2", "3", "4", "4"},
+                                                   {"0", "2", "3", "4", "5"},
+                                                   {"91", "2", "3", "4", "5"},
+                                                   {"1", "2", "3", "4", "x"}}) {
+    const EsitoScrittura s = SalvaNazionaleDigitata(archivio, sabato, errati);
+    EXPECT_FALSE(s) << errati[4];
+    EXPECT_NE(s.Messaggio.find("non è stata salvata"), std::string::npos);
+  }
+  EXPECT_EQ(CartellaTemporanea::Leggi(dir.File("nazionale.txt")), kNazC + "\r\n07/05/2005|0102030406|");
+  EXPECT_TRUE(SalvaNazionaleDigitata(archivio, sabato, {"90", "2", "03", "4", "5"}));
+  EXPECT_EQ(CartellaTemporanea::Leggi(dir.File("nazionale.txt")),
+            kNazC + "\r\n07/05/2005|0102030406|\r\n09/05/2005|9002030405|");
 }
 
 TEST(UnioneArchivio, AnotherWriterHoldingTheArchiveLeavesItUntouched) {

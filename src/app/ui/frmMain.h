@@ -88,7 +88,8 @@ class frmMain : public QMainWindow {
   void aggiornaOrologio();
   void salvaGeometria();
   int larghezzaMenu() const;
-  void entraNellArea(QMdiSubWindow* sub) const;
+  QSize faiSpazio(QSize voluta);
+  void entraNellArea(QMdiSubWindow* sub, QSize spazio) const;
 
   QMdiArea* area_ = nullptr;
   QToolBar* barraStrumenti_ = nullptr;

@@ -98,7 +98,7 @@ QWidget* frmMain::apriFinestra(const QString& nomeAzione) {
     connect(w, &QObject::destroyed, sub, [sub] { sub->close(); });
     sub->show();
     if (voluta.isValid()) sub->resize(voluta + sub->size() - w->size());
-    entraNellArea(sub);
+    entraNellArea(sub, faiSpazio(sub->size()));
     area_->setActiveSubWindow(sub);
     return w;
   }
@@ -125,11 +125,33 @@ QWidget* frmMain::apriFinestra(const QString& nomeAzione) {
   return nullptr;
 }
 
+// A child window larger than the area first widens the main window, as far as
+// the screen allows, unless the user maximised it; returns the area's new size.
+QSize frmMain::faiSpazio(QSize voluta) {
+  const QSize spazio = area_->viewport()->size();
+  const QSize manca = (voluta - spazio).expandedTo(QSize(0, 0));
+  const QScreen* schermo = screen();
+  if ((manca.width() == 0 && manca.height() == 0) || !schermo || isMaximized() || isFullScreen()) return spazio;
+  const QRect disponibile = schermo->availableGeometry();
+  const QSize cornice = frameGeometry().size() - size();
+  const QSize nuova = (size() + manca).boundedTo(disponibile.size() - cornice).expandedTo(size());
+  if (nuova == size()) return spazio;
+  const QPoint angolo(
+      std::clamp(x(), disponibile.left(),
+                 std::max(disponibile.left(), disponibile.right() + 1 - nuova.width() - cornice.width())),
+      std::clamp(y(), disponibile.top(),
+                 std::max(disponibile.top(), disponibile.bottom() + 1 - nuova.height() - cornice.height())));
+  const QSize crescita = nuova - size();
+  resize(nuova);
+  move(angolo);
+  // The area's layout follows on the resize event; the new room is known now.
+  return spazio + crescita;
+}
+
 // A new child window opens whole inside the area when it can: no larger than
 // the area (yet not below its own smallest size), moved back where it would
 // stick out past the right or bottom edge.
-void frmMain::entraNellArea(QMdiSubWindow* sub) const {
-  const QSize spazio = area_->viewport()->size();
+void frmMain::entraNellArea(QMdiSubWindow* sub, QSize spazio) const {
   const QSize dimensione = sub->size().boundedTo(spazio).expandedTo(sub->minimumSizeHint());
   sub->resize(dimensione);
   sub->move(std::clamp(sub->x(), 0, std::max(0, spazio.width() - dimensione.width())),

@@ -64,35 +64,42 @@ std::optional<std::string> leggiNazionale(const std::string& percorso, std::stri
 // The one write of an update, made while `blocco` holds the archive: each file
 // that changed is first copied whole to its backup, then replaced whole
 // through a temporary file beside it and an atomic rename (the file a symbolic
-// link names, so that the link stays a link). The archive goes first: a
-// failure then leaves nazionale.txt as it was.
+// link names, so that the link stays a link). nazionale.txt goes first: once
+// the archive is renamed over, the lock no longer holds the file the path
+// names and another writer may take it. An archive created only to be locked
+// and not written goes again.
 std::string scrivi(BloccoArchivio& blocco, const std::string& vecchio, const EsitoUnione& nuovo,
                    const std::optional<std::string>& vecchioNaz, const EsitoUnione& nuovoNaz, EsitoAggiornamento& e) {
   const std::string& archivio = blocco.Percorso();
-  if (nuovo.Cambiato) {
-    if (!blocco.Creato()) {
-      const std::string copia = ComponiPercorso(CartellaDi(archivio), kNomeCopiaRiserva);
-      const EsitoScrittura c = SostituisciFile(copia, vecchio);
-      if (!c) return "Impossibile creare la copia di riserva: " + c.Messaggio + " L'archivio non è stato modificato.";
-      e.Copia = copia;
-    }
-    const std::string temporaneo = ComponiPercorso(CartellaDi(blocco.Bersaglio()), kNomeTemporaneoImportazione);
-    const EsitoScrittura s = SostituisciFile(blocco.Bersaglio(), nuovo.Testo, temporaneo);
-    if (!s) {
-      blocco.Rimuovi();  // an archive created only to be locked goes again
-      return "Impossibile scrivere l'archivio: " + s.Messaggio + " L'archivio non è stato modificato.";
-    }
-    SbloccaArchivio(archivio);
-    e.Scritto = true;
-  }
   if (nuovoNaz.Cambiato) {
     const EsitoScrittura s = ScriviNazionale(archivio, vecchioNaz ? &*vecchioNaz : nullptr, nuovoNaz.Testo);
-    if (!s)
-      return s.Messaggio +
-             (e.Scritto ? " L'archivio delle dieci ruote è stato aggiornato, la ruota Nazionale no." : "");
+    if (!s) {
+      blocco.Rimuovi();
+      return s.Messaggio + " L'archivio non è stato modificato.";
+    }
     if (vecchioNaz) e.CopiaNazionale = PercorsoCopiaNazionale(archivio);
     e.Scritto = true;
   }
+  const std::string nonScritto = e.Scritto ? " La ruota Nazionale è stata aggiornata, l'archivio delle dieci ruote no."
+                                           : " L'archivio non è stato modificato.";
+  if (!nuovo.Cambiato) {
+    blocco.Rimuovi();
+    return {};
+  }
+  if (!blocco.Creato()) {
+    const std::string copia = ComponiPercorso(CartellaDi(archivio), kNomeCopiaRiserva);
+    const EsitoScrittura c = SostituisciFile(copia, vecchio);
+    if (!c) return "Impossibile creare la copia di riserva: " + c.Messaggio + nonScritto;
+    e.Copia = copia;
+  }
+  const std::string temporaneo = ComponiPercorso(CartellaDi(blocco.Bersaglio()), kNomeTemporaneoImportazione);
+  const EsitoScrittura s = SostituisciFile(blocco.Bersaglio(), nuovo.Testo, temporaneo);
+  if (!s) {
+    blocco.Rimuovi();
+    return "Impossibile scrivere l'archivio: " + s.Messaggio + nonScritto;
+  }
+  SbloccaArchivio(archivio);
+  e.Scritto = true;
   return {};
 }
 
@@ -210,10 +217,11 @@ EsitoAggiornamento ApplicaAggiornamento(const std::string& archivio, const Lettu
   e.Archivio = UnisciArchivio(vecchio, record, opzioni, lettura.DateScartate);
   e.Nazionale = UnisciNazionale(vecchioNaz.value_or(""), recordNaz, opzioni.Sostituisci, lettura.DateScartate);
   const bool conflitti = e.Archivio.ConflittiAperti() || e.Nazionale.ConflittiAperti();
-  // An archive created only to be locked goes again when nothing is written to it.
-  if (blocco && blocco->Creato() && (prova || conflitti || !e.Archivio.Cambiato)) blocco->Rimuovi();
+  const bool cambiato = e.Archivio.Cambiato || e.Nazionale.Cambiato;
+  // An archive created only to be locked goes again when nothing is written.
+  if (blocco && (prova || conflitti || !cambiato)) blocco->Rimuovi();
   if (conflitti) return conLettura(StatoAggiornamento::Conflitti, {});
-  if (!e.Archivio.Cambiato && !e.Nazionale.Cambiato) return conLettura(StatoAggiornamento::GiaAggiornato, {});
+  if (!cambiato) return conLettura(StatoAggiornamento::GiaAggiornato, {});
   if (prova) return conLettura(StatoAggiornamento::Aggiornato, {});
   errore = scrivi(*blocco, vecchio, e.Archivio, vecchioNaz, e.Nazionale, e);
   return conLettura(errore.empty() ? StatoAggiornamento::Aggiornato : StatoAggiornamento::Errore, errore);

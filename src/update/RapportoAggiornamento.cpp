@@ -37,13 +37,17 @@ std::string RiepilogoAggiornamento(const EsitoAggiornamento& e) {
   const EsitoUnione& n = e.Nazionale;
   const LetturaFonti& l = e.Lettura;
   const bool aperti = e.Stato == StatoAggiornamento::Conflitti;
-  const std::string saranno = e.Prova || aperti ? "da aggiungere" : "aggiunte";
+  const bool errore = e.Stato == StatoAggiornamento::Errore;
+  // An update that fails leaves the archive as it was; nazionale.txt, written
+  // first, was replaced only when Scritto says so.
+  const std::string saranno = e.Prova || aperti || errore ? "da aggiungere" : "aggiunte";
+  const std::string sarannoNaz = e.Prova || aperti || (errore && !e.Scritto) ? "da aggiungere" : "aggiunte";
   std::string t;
-  if (e.Stato == StatoAggiornamento::Errore) t += e.Messaggio + "\n";
+  if (errore) t += e.Messaggio + "\n";
   if (a.Aggiunte > 0)
     t += "Estrazioni " + saranno + ": " + std::to_string(a.Aggiunte) + ", dal " + a.PrimaData + " al " + a.UltimaData +
          ".\n";
-  else if (a.Inserite + a.Sostituite == 0 && !aperti)
+  else if (a.Inserite + a.Sostituite == 0 && !aperti && !errore)
     t += "Nessuna estrazione nuova: l'archivio è già aggiornato" +
          (a.UltimaPrima.empty() ? std::string(".") : " (ultima estrazione del " + a.UltimaPrima + ").") + "\n";
   if (a.Inserite > 0)
@@ -69,7 +73,7 @@ std::string RiepilogoAggiornamento(const EsitoAggiornamento& e) {
       t += "  " + riga(l.Scarti[i]) + "\n";
   }
   if (n.Aggiunte + n.Inserite > 0)
-    t += "Ruota Nazionale: " + std::to_string(n.Aggiunte + n.Inserite) + " estrazioni " + saranno + " a " +
+    t += "Ruota Nazionale: " + std::to_string(n.Aggiunte + n.Inserite) + " estrazioni " + sarannoNaz + " a " +
          kNomeNazionale + ".\n";
   if (!e.Copia.empty()) t += "Copia di riserva dell'archivio precedente: " + e.Copia + "\n";
   if (e.Prova) t += "Prova: nessun file è stato modificato.\n";

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/Ambiente.h"
+#include "app/ErroreSistema.h"
 #include "archive/ArchivioEstrazioni.h"
 #include "archive/BloccoArchivio.h"
 #include "archive/ControlloData.h"
@@ -28,15 +29,15 @@ EsitoScrittura ScriviNazionale(const std::string& archivio, const std::string* v
 
 EsitoScrittura SalvaNazionale(const std::string& archivio, const EstrazioneNazionale& estrazione) {
   const auto data = DataDaTesto(estrazione.Data);
-  if (!data) return {false, "La data " + estrazione.Data + " della ruota Nazionale non è valida."};
+  if (!data) return {false, "la data " + estrazione.Data + " della ruota Nazionale non è valida."};
   const RecordFonte record{data->anno * 10000 + data->mese * 100 + data->giorno, ComponiRecordNazionale(estrazione)};
   const BloccoArchivio blocco(archivio);
-  if (!blocco) return {false, "La ruota Nazionale non è stata salvata: " + blocco.Errore() + "."};
+  if (!blocco) return {false, blocco.Errore()};
   const std::string percorso = PercorsoNazionale(archivio);
   std::string vecchio;
   const bool esiste = EsisteFile(percorso);
   if (esiste && !LeggiFile(percorso, vecchio))
-    return {false, "Impossibile leggere " + percorso + ": la ruota Nazionale non è stata salvata."};
+    return {false, "impossibile leggere " + percorso + ": " + DescrizioneErrno()};
   const EsitoUnione u = UnisciNazionale(vecchio, std::span(&record, 1), true);
   if (!u.Cambiato) return {};
   return ScriviNazionale(archivio, esiste ? &vecchio : nullptr, u.Testo);

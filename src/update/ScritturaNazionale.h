@@ -22,6 +22,7 @@ EsitoScrittura ScriviNazionale(const std::string& archivio, const std::string* v
 // Stores one Nazionale draw (the pasted-draw window) under the archive's lock:
 // added in date order, or replacing the record of its date. Writes nothing
 // when the record is already there; refuses when the archive does not exist.
+// A refusal says why, for the caller to say what was not saved.
 EsitoScrittura SalvaNazionale(const std::string& archivio, const EstrazioneNazionale& estrazione);
 
 // The Nazionale boxes of the pasted-draw window, saved as above once the draw

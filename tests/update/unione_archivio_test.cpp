@@ -4,8 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "archive/Sincronizza.h"
 #include "support/FontiProva.h"
 #include "update/Aggiornamento.h"
+#include "update/RapportoAggiornamento.h"
 #include "update/ScritturaNazionale.h"
 
 using namespace ruotario;
@@ -108,6 +112,9 @@ TEST(UnioneArchivio, TheNazionaleOfOneDrawIsStoredInDateOrder) {
     EXPECT_NE(s.Messaggio.find("non è stata salvata"), std::string::npos);
   }
   EXPECT_EQ(CartellaTemporanea::Leggi(dir.File("nazionale.txt")), kNazC + "\r\n07/05/2005|0102030406|");
+  const std::string senzaArchivio =
+      SalvaNazionaleDigitata(dir.File("manca.txt"), sabato, {"1", "2", "3", "4", "5"}).Messaggio;
+  EXPECT_EQ(senzaArchivio.find("salvata"), senzaArchivio.rfind("salvata")) << senzaArchivio;  // said once
   EXPECT_TRUE(SalvaNazionaleDigitata(archivio, sabato, {"90", "2", "03", "4", "5"}));
   EXPECT_EQ(CartellaTemporanea::Leggi(dir.File("nazionale.txt")),
             kNazC + "\r\n07/05/2005|0102030406|\r\n09/05/2005|9002030405|");
@@ -122,4 +129,44 @@ TEST(UnioneArchivio, AnotherWriterHoldingTheArchiveLeavesItUntouched) {
   EXPECT_EQ(e.Stato, StatoAggiornamento::Errore);
   EXPECT_NE(e.Messaggio.find(kArchivioInUso), std::string::npos) << e.Messaggio;
   EXPECT_EQ(c.leggi("estrazioni.txt"), kRecA);
+}
+
+namespace {
+// In the place of fsync: while nazionale.txt is written, may another writer take the archive?
+struct MentreScrive {
+  static inline std::string archivio;
+  static inline int preso = -1;
+  static inline bool fallisce = false;
+  static int sincronizza(int fd) {
+    std::error_code ec;
+    const auto nome = std::filesystem::read_symlink("/proc/self/fd/" + std::to_string(fd), ec).filename();
+    if (nome == "nazionale.txt.tmp") preso = BloccoArchivio(archivio, std::chrono::milliseconds(0)).Preso();
+    errno = EIO;
+    return fallisce ? -1 : 0;
+  }
+  MentreScrive(const std::string& a, bool fallire) {
+    archivio = a;
+    preso = -1;
+    fallisce = fallire;
+    ImpostaSincronizza(&sincronizza);
+  }
+  ~MentreScrive() { ImpostaSincronizza(nullptr); }
+};
+}  // namespace
+
+TEST(UnioneArchivio, TheUpdateHoldsTheArchiveUntilItsLastWriteAndReportsAFailureAsOne) {
+  Cartella c;
+  {
+    MentreScrive m(c.archivio, false);
+    EXPECT_EQ(c.aggiorna(kRecA).Stato, StatoAggiornamento::Aggiornato);
+    EXPECT_EQ(MentreScrive::preso, 0);
+  }
+  c.dir.Scrivi("nazionale.txt", "");
+  MentreScrive m(c.archivio, true);
+  const EsitoAggiornamento e = c.aggiorna(kRecA);
+  EXPECT_EQ(e.Stato, StatoAggiornamento::Errore);
+  EXPECT_EQ(c.leggi("estrazioni.txt"), kRecA);
+  const std::string riepilogo = RiepilogoAggiornamento(e);
+  EXPECT_NE(riepilogo.find("Estrazioni da aggiungere: 2"), std::string::npos) << riepilogo;
+  EXPECT_EQ(riepilogo.find("aggiunte"), std::string::npos) << riepilogo;
 }

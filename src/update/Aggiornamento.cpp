@@ -38,8 +38,20 @@ std::vector<std::string> fileCartella(const std::string& cartella) {
   return file;
 }
 
+// Larger than any archive of the draws: not worth reading into memory.
+bool troppoGrande(const std::string& percorso, std::int64_t limite) {
+  std::error_code ec;
+  const std::uintmax_t dimensione = fs::file_size(percorso, ec);
+  return !ec && dimensione > static_cast<std::uintmax_t>(limite);
+}
+
 // A text file read whole, or nullopt with the error in `lettura`.
-std::optional<std::string> leggiFile(const std::string& percorso, LetturaFonti& lettura) {
+std::optional<std::string> leggiFile(const std::string& percorso, std::int64_t limite, LetturaFonti& lettura) {
+  if (troppoGrande(percorso, limite)) {
+    lettura.Errore =
+        "Il file " + percorso + " supera " + std::to_string(limite >> 20) + " MB: non è un archivio delle estrazioni.";
+    return std::nullopt;
+  }
   std::string dati;
   errno = 0;
   if (LeggiFile(percorso, dati)) return dati;
@@ -142,13 +154,14 @@ LetturaFonti LeggiFonti(const std::vector<std::string>& fonti, const FunzioneAva
         l.Errore = "Il file " + fonte + " non esiste.";
         return l;
       }
-      const auto dati = leggiFile(fonte, l);
+      const auto dati = leggiFile(fonte, scaricamento.LimiteByte, l);
       if (!dati || !leggi(fonte, *dati)) break;
       continue;
     }
     bool trovato = false;
     for (const std::string& file : fileCartella(fonte)) {
-      const auto dati = leggiFile(file, l);
+      if (troppoGrande(file, scaricamento.LimiteByte)) continue;  // a backup or a video beside the draws
+      const auto dati = leggiFile(file, scaricamento.LimiteByte, l);
       if (!dati) break;
       if (!formatoDiEstrazioni(RiconosciFormato(*dati))) continue;  // a note beside the draws
       trovato = true;

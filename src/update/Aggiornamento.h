@@ -30,7 +30,8 @@ struct AvanzamentoAggiornamento {
 using FunzioneAvanzamento = std::function<bool(const AvanzamentoAggiornamento&)>;
 
 // Reads every source: an http(s) address, a file, or a folder (its .txt, .csv
-// and .zip files, by name). No source: the official address. On failure or
+// and .zip files, by name). No source: the official address. A file larger
+// than scaricamento.LimiteByte is refused, and skipped in a folder. On failure or
 // cancellation the reading says so (Errore, Annullata) and nothing is kept.
 LetturaFonti LeggiFonti(const std::vector<std::string>& fonti, const FunzioneAvanzamento& avanzamento = {},
                         OpzioniScaricamento scaricamento = {});

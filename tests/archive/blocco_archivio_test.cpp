@@ -4,11 +4,14 @@
 #include "archive/BloccoArchivio.h"
 
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <fstream>
 #include <map>
+#include <utility>
 
 #include "archive/ScritturaArchivio.h"
 #include "support/ArchivioProva.h"
@@ -23,7 +26,21 @@ std::string recordDi(int scrittore, int passo) {
   return Record(DataProva(passo + 1, 1900 + 10 * scrittore), {scrittore + 1, passo / 90 + 1, passo % 90 + 1});
 }
 
+std::string gIntruso;  // a file another writer appends to right before the next lock is taken
+
 }  // namespace
+
+extern "C" int flock(int fd, int operazione) noexcept {
+  if (!gIntruso.empty()) std::ofstream(std::exchange(gIntruso, {}), std::ios::app) << recordDi(9, 0);
+  return static_cast<int>(::syscall(SYS_flock, fd, operazione));
+}
+
+TEST(BloccoArchivio, AnArchiveAnotherWriterFilledIsNotRemovedAsOneCreatedEmpty) {
+  const CartellaTemporanea dir;
+  const std::string archivio = gIntruso = dir.File("estrazioni.txt");
+  EXPECT_FALSE(AccodaRecord(archivio, recordDi(1, 0), [](const ArchivioEstrazioni&) { return "no"; }));
+  EXPECT_EQ(CartellaTemporanea::Leggi(archivio), recordDi(9, 0));
+}
 
 TEST(BloccoArchivio, WritersInSeveralProcessesLoseNothing) {
   const CartellaTemporanea dir(BaseInMemoria());

@@ -208,9 +208,12 @@ EsitoAggiornamento ApplicaAggiornamento(const std::string& archivio, const Lettu
   if (!prova || EsisteFile(archivio)) {
     SbloccaArchivio(archivio);
     blocco.emplace(archivio, attesa, prova ? AperturaBlocco::Esistente : AperturaBlocco::CreaSeManca);
-    if (!*blocco)
-      return conLettura(StatoAggiornamento::Errore, "Impossibile aggiornare l'archivio: " + blocco->Errore() +
-                                                        ". L'archivio non è stato modificato.");
+    if (!*blocco) {
+      const std::string& motivo = blocco->Errore();
+      return conLettura(StatoAggiornamento::Errore, "Impossibile aggiornare l'archivio: " + motivo +
+                                                        (motivo.ends_with('.') ? "" : ".") +
+                                                        " L'archivio non è stato modificato.");
+    }
     if (!prova && blocco->Collegamenti() > 1)
       return conLettura(StatoAggiornamento::Errore,
                         "Impossibile aggiornare: " + RifiutoCollegamenti(archivio, blocco->Collegamenti()) +

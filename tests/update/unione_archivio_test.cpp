@@ -127,6 +127,7 @@ TEST(UnioneArchivio, AnotherWriterHoldingTheArchiveLeavesItUntouched) {
       ApplicaAggiornamento(c.archivio, LeggiFonti({c.fonte}), {}, false, std::chrono::milliseconds(50));
   EXPECT_EQ(e.Stato, StatoAggiornamento::Errore);
   EXPECT_NE(e.Messaggio.find(kArchivioInUso), std::string::npos) << e.Messaggio;
+  EXPECT_EQ(e.Messaggio.find(".."), std::string::npos) << e.Messaggio;
   EXPECT_EQ(c.leggi("estrazioni.txt"), kRecA);
 }
 

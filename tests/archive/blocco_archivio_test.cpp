@@ -4,14 +4,12 @@
 #include "archive/BloccoArchivio.h"
 
 #include <gtest/gtest.h>
-#include <sys/file.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <fstream>
 #include <map>
-#include <utility>
 
 #include "archive/ScritturaArchivio.h"
 #include "support/ArchivioProva.h"
@@ -31,7 +29,8 @@ std::string gIntruso;  // a file another writer appends to right before the next
 }  // namespace
 
 extern "C" int flock(int fd, int operazione) noexcept {
-  if (!gIntruso.empty()) std::ofstream(std::exchange(gIntruso, {}), std::ios::app) << recordDi(9, 0);
+  if (!gIntruso.empty()) std::ofstream(gIntruso, std::ios::app) << recordDi(9, 0);
+  gIntruso.clear();
   return static_cast<int>(::syscall(SYS_flock, fd, operazione));
 }
 

@@ -149,9 +149,9 @@ TEST(UnioneArchivio, TheUpdateHoldsTheArchiveUntilItsLastWriteAndReportsAFailure
   EXPECT_EQ(c.aggiorna(kRecA).Stato, StatoAggiornamento::Aggiornato);
   ImpostaSincronizza(nullptr);
   EXPECT_EQ(gPreso, 0);
-  EsitoAggiornamento e;  // a write that failed
-  e.Stato = StatoAggiornamento::Errore;
-  e.Lettura.Fonti.resize(1);
-  e.Archivio.Aggiunte = 2;
-  EXPECT_EQ(RiepilogoAggiornamento(e).find("aggiunte"), std::string::npos);
+  EsitoAggiornamento fallito;  // a write that failed
+  fallito.Stato = StatoAggiornamento::Errore;
+  fallito.Lettura.Fonti.resize(1);
+  fallito.Archivio.Aggiunte = 2;
+  EXPECT_EQ(RiepilogoAggiornamento(fallito).find("aggiunte"), std::string::npos);
 }

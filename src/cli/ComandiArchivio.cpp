@@ -113,8 +113,13 @@ int ComandoVerifica(Argomenti& a, std::ostream& out, std::ostream& err) {
   } else {
     Tabella t{{"Riga", "Tipo", "Problema"}, {}};
     for (const auto& p : problemi.Primi) t.Righe.push_back({std::to_string(p.Riga), nomeTipo(p.Tipo), p.Descrizione});
+    const std::string troncato = problemi.Totale > static_cast<long long>(problemi.Primi.size())
+                                     ? "Elencati i primi " + std::to_string(problemi.Primi.size()) + " problemi su " +
+                                           std::to_string(problemi.Totale) + ".\n"
+                                     : "";
     if (formato == Formato::Csv) {
       StampaCsv(t, out);
+      err << troncato;  // the table alone would look complete
     } else {
       out << "Righe lette: " << validita.Righe << '\n'
           << "Controllo di validità: " << (validita.Valido ? "superato" : "NON superato") << '\n';
@@ -123,8 +128,7 @@ int ComandoVerifica(Argomenti& a, std::ostream& out, std::ostream& err) {
       } else {
         out << "Problemi trovati: " << problemi.Totale << "\n\n";
         StampaTesto(t, out);
-        if (problemi.Totale > static_cast<long long>(problemi.Primi.size()))
-          out << "\nElencati i primi " << problemi.Primi.size() << " problemi su " << problemi.Totale << ".\n";
+        if (!troncato.empty()) out << '\n' << troncato;
         Tabella totali{{"Tipo", "Problemi"}, {}};
         for (std::size_t k = 0; k < kTipiProblema; ++k)
           if (problemi.PerTipo[k] > 0)

@@ -47,6 +47,8 @@ TEST(CliArchivio, VerificaExitStatusFollowsTheValidityCheck) {
             std::string::npos)
       << rotto.testo;
   EXPECT_NE(rotto.testo.find("data non valida \"\\x017/01/1939\""), std::string::npos);
+  EXPECT_EQ(EseguiCli("verifica --formato csv --archivio " + dir.File("c.txt")).errori,
+            "Elencati i primi 200 problemi su 600.\n");
   EXPECT_EQ(EseguiCli("verifica --archivio " + dir.File("manca.txt")).stato, 1);
 }
 

@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <numeric>
-
 #include "systems/Costruzioni.h"
 #include "systems/Limiti.h"
 #include "systems/Sviluppo.h"
@@ -39,11 +37,8 @@ TEST(VerificaGaranzia, FindsThePairsATicketLessLeavesOut) {
   EXPECT_FALSE(VerificaGaranzia(kSette, kFano, 3, 2).Errore.empty());  // terno if two come out: no such thing
 
   // The 142,506 cinquine of 30 numbers, each case its own ticket, proved in a moment (not minutes).
-  std::vector<int> trenta(30);
-  std::iota(trenta.begin(), trenta.end(), 1);
-  const auto integrale = GaranziaIntegrale(trenta, 5, SviluppoIntegrale(trenta, 5).Colonne);
-  ASSERT_TRUE(integrale);
-  EXPECT_TRUE(integrale->Verificata);
+  const std::vector<int> trenta = LeggiElencoNumeri("1-30").Numeri;
+  EXPECT_TRUE(GaranziaIntegrale(trenta, 5, SviluppoIntegrale(trenta, 5).Colonne).value().Verificata);
 }
 
 TEST(GaranzieSistema, TheStrongestForEachMWithTheCaseThatDeniesTheNext) {

@@ -20,12 +20,6 @@ double AssenzaPerEstrazione(TipoRitardo c, int posizione, int gruppo) {
   return 1;
 }
 
-double ProbabilitaRitardo(int ritardo, bool ambo) {
-  return std::pow(ambo ? kAssenzaAmbo : kAssenzaNumero, std::max(ritardo, 0));
-}
-
-double AttesiPerCaso(int ritardo, bool ambo, int quanti) { return quanti * ProbabilitaRitardo(ritardo, ambo); }
-
 double RitardoConProbabilita(double p, double assenza) {
   if (!(assenza > 0 && assenza < 1) || !(p > 0)) return 0;
   return std::log(p) / std::log(assenza);

@@ -22,13 +22,6 @@ enum class TipoRitardo { Numero, Ambo, Terno, Gruppo };
 // (posizione 0) or at place 1..5. `gruppo` is the group's size.
 double AssenzaPerEstrazione(TipoRitardo c, int posizione = 0, int gruppo = 1);
 
-// Probability that one given number (or pair) stays out for at least `ritardo` draws.
-double ProbabilitaRitardo(int ritardo, bool ambo);
-
-// Expected count, among `quanti` numbers (or pairs) watched, of those at least
-// `ritardo` draws overdue by chance.
-double AttesiPerCaso(int ritardo, bool ambo, int quanti);
-
 // The delay that chance reaches with probability `p` (at least that long):
 // log p / log q for an absence q per draw; 0 when q is not below 1.
 double RitardoConProbabilita(double p, double assenza);

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <algorithm>
 
 #include "app/Ambiente.h"
 #include "app/ui/Controlli.h"
@@ -271,18 +272,25 @@ void FrmRitardi::Copia() {
                                                           : tabella_->Modello()->TestoTabella());
 }
 
+// The numbers of the selected rows, in the order shown, until a forecast's
+// ten (the top row when none is selected), on the first one's wheel.
 PropostaPrevisione FrmRitardi::Proposta() const {
   PropostaPrevisione p;
   const std::vector<VoceRitardo>& voci = tabella_->Modello()->Voci();
-  const QModelIndexList scelte = tabella_->selectionModel()->selectedIndexes();
-  const int riga = scelte.isEmpty() ? 0 : scelte.front().row();
-  if (riga < 0 || riga >= static_cast<int>(voci.size())) return p;
-  const VoceRitardo& voce = voci[static_cast<std::size_t>(riga)];
-  for (int n : voce.Numeri)
-    if (n >= 1 && n <= 90) p.Numeri.push_back(n);
+  std::vector<int> righe;
+  for (const QModelIndex& i : tabella_->selectionModel()->selectedRows()) righe.push_back(i.row());
+  std::sort(righe.begin(), righe.end());
+  if (righe.empty()) righe.push_back(0);
+  if (righe.front() < 0 || righe.front() >= static_cast<int>(voci.size())) return p;
+  for (int r : righe)
+    for (int n : voci[static_cast<std::size_t>(r)].Numeri)
+      if (n >= 1 && n <= 90 && std::find(p.Numeri.begin(), p.Numeri.end(), n) == p.Numeri.end() &&
+          static_cast<int>(p.Numeri.size()) < kNumeriMassimi)
+        p.Numeri.push_back(n);
+  const int ruota = voci[static_cast<std::size_t>(righe.front())].Ruota;
   // Nazionale and the ten wheels together have no wheel of their own: Bari, to be changed in the dialog.
-  p.Ruota = voce.Ruota >= 1 && voce.Ruota <= kNumeroRuote ? voce.Ruota : 1;
-  p.Origine = windowTitle() + QStringLiteral(" - Ruota: ") + QString::fromStdString(NomeRuotaRitardi(voce.Ruota)) +
+  p.Ruota = ruota >= 1 && ruota <= kNumeroRuote ? ruota : 1;
+  p.Origine = windowTitle() + QStringLiteral(" - Ruota: ") + QString::fromStdString(NomeRuotaRitardi(ruota)) +
               QStringLiteral(" - Estrazioni: ") + inizio_->currentText() + QStringLiteral(" / ") + fine_->currentText();
   return p;
 }

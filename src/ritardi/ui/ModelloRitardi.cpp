@@ -139,7 +139,7 @@ void ModelloRitardi::ordina() {
 TabellaRitardi::TabellaRitardi(QWidget* parent) : QTableView(parent), modello_(new ModelloRitardi(this)) {
   setObjectName(QStringLiteral("GrigliaRitardi"));
   setModel(modello_);
-  setSelectionMode(QAbstractItemView::SingleSelection);
+  setSelectionMode(QAbstractItemView::ExtendedSelection);  // several rows go into one forecast
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setAlternatingRowColors(true);

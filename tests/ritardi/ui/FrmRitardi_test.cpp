@@ -84,6 +84,10 @@ class FrmRitardiTest : public QObject {
     // "Salva previsione" proposes the selected row's number on its wheel.
     QCOMPARE(f->Proposta().Numeri, std::vector<int>{18});
     QCOMPARE(f->Proposta().Ruota, 1);
+    // Several rows go into one forecast, in the order shown.
+    f->Tabella()->selectionModel()->select(f->Tabella()->model()->index(3, 0),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QCOMPARE(f->Proposta().Numeri, std::vector<int>({18, 20}));
     f->NonOrdinare();
     QCOMPARE(colonna(*f, 0, 2), QStringList({"01", "02"}));
     // 3 sits at its own record (4 of 4), 1 does not.

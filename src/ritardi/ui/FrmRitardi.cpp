@@ -75,6 +75,7 @@ FrmRitardi::FrmRitardi(QWidget* parent) : QWidget(parent) {
   archivio_ = ArchivioEstrazioni::CaricaArchivio(Stato().ArchivePath);
   nazionale_ = LeggiNazionale(PercorsoNazionale(Stato().ArchivePath));
   costruisci();
+  resize(1500, 860);  // room for the whole tabellone; the main window fits it to the screen
   const int conta = CaricaDate(*inizio_, *fine_, archivio_);
   inizio_->setCurrentIndex(conta > 0 ? 0 : -1);
   fine_->setCurrentIndex(conta - 1);
